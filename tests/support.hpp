@@ -1,0 +1,144 @@
+// Test support: GMP as an independent oracle (digits converted by Horner's
+// rule, so it does not lean on the library's own conversions), random
+// operands with long runs of 0 and R - 1 digits, capture of console output,
+// and running a program as a separate process.
+#pragma once
+
+#include <gmpxx.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <initializer_list>
+#include <random>
+#include <string>
+#include <sys/wait.h>
+
+#include "aritunit.hpp"
+#include "raciona5.hpp"
+
+namespace test {
+
+using aritunit::EGESZSZAM;
+
+// Start-up of both modules, as the program does it, before every test.
+class Modules : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    aritunit::INICIALIZALAS();
+    raciona5::INICIALIZALAS();
+  }
+};
+
+// An integer in `radix` from its digits, most significant first. HOSSZ is the
+// top index of the digits given (leading zeros are kept). Positions above it
+// are filled with `junk`, which no operation may read.
+inline EGESZSZAM make(int radix, std::initializer_list<int> digits_msb_first,
+                      aritunit::ELOJELTIPUS sign = aritunit::POZ, int junk = 0) {
+  EGESZSZAM x{};
+  x.SZAMRENDSZER = radix;
+  x.ELOJEL = sign;
+  int n = static_cast<int>(digits_msb_first.size());
+  x.HOSSZ = n - 1;
+  int i = n - 1;
+  for (int d : digits_msb_first) x.JEGY[i--] = d;
+  for (int p = n; p <= 256; ++p) x.JEGY[p] = junk % radix;
+  return x;
+}
+
+// The value of x as GMP sees it: digits 0..HOSSZ by Horner's rule, and the sign.
+inline mpz_class value(const EGESZSZAM& x) {
+  mpz_class v = 0;
+  for (int i = x.HOSSZ; i >= 0; --i) v = v * int{x.SZAMRENDSZER} + x.JEGY[i];
+  return x.ELOJEL == aritunit::NEG ? mpz_class(-v) : v;
+}
+
+// v in normal form in `radix` (at most 257 digits), positions above HOSSZ zero.
+inline EGESZSZAM from_mpz(const mpz_class& v, int radix) {
+  EGESZSZAM x{};
+  x.SZAMRENDSZER = radix;
+  x.ELOJEL = v < 0 ? aritunit::NEG : aritunit::POZ;
+  mpz_class m = abs(v);
+  int i = 0;
+  while (m != 0) {
+    mpz_class d = m % radix;
+    x.JEGY[i++] = static_cast<int>(d.get_si());
+    m /= radix;
+  }
+  x.HOSSZ = i == 0 ? 0 : i - 1;
+  return x;
+}
+
+// R^n as an mpz.
+inline mpz_class power(int radix, unsigned n) {
+  mpz_class p;
+  mpz_ui_pow_ui(p.get_mpz_t(), static_cast<unsigned long>(radix), n);
+  return p;
+}
+
+// Deterministic random numbers; the seed comes from LONGARITH_SEED when set and
+// is printed with every failure.
+class Random {
+ public:
+  Random() {
+    const char* env = std::getenv("LONGARITH_SEED");
+    seed_ = env ? std::strtoull(env, nullptr, 10) : 20261211ULL;
+    gen_.seed(seed_);
+  }
+  std::uint64_t seed() const { return seed_; }
+  int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen_); }
+
+  // A normal-form integer of `radix` with HOSSZ exactly `hossz` (a non-zero
+  // top digit unless hossz is 0), random sign, digits in runs of 0, R - 1 and
+  // random values. Positions above HOSSZ hold junk.
+  EGESZSZAM integer(int radix, int hossz, bool allow_negative = true) {
+    EGESZSZAM x{};
+    x.SZAMRENDSZER = radix;
+    x.HOSSZ = hossz;
+    x.ELOJEL = allow_negative && uniform(0, 1) ? aritunit::NEG : aritunit::POZ;
+    int i = 0;
+    while (i <= hossz) {
+      int kind = uniform(0, 2);
+      int run = uniform(1, 24);
+      for (; run > 0 && i <= hossz; --run, ++i)
+        x.JEGY[i] = kind == 0 ? 0 : kind == 1 ? radix - 1 : uniform(0, radix - 1);
+    }
+    if (hossz > 0 && x.JEGY[hossz] == 0) x.JEGY[hossz] = uniform(1, radix - 1);
+    for (int p = hossz + 1; p <= 256; ++p) x.JEGY[p] = uniform(0, radix - 1);
+    return x;
+  }
+
+ private:
+  std::uint64_t seed_;
+  std::mt19937_64 gen_;
+};
+
+// What `body` writes on the console (standard output).
+inline std::string console_output(const std::function<void()>& body) {
+  ::testing::internal::CaptureStdout();
+  body();
+  return ::testing::internal::GetCapturedStdout();
+}
+
+struct Process {
+  std::string output;
+  int status;  // exit status, or 128 + signal
+};
+
+// Runs `command` through the shell with standard input from `input_redirect`
+// (for instance "< /dev/null") and returns its standard output and status.
+inline Process run(const std::string& command) {
+  Process p{{}, -1};
+  FILE* f = ::popen(command.c_str(), "r");
+  if (!f) return p;
+  char buf[4096];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) p.output.append(buf, n);
+  int st = ::pclose(f);
+  p.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+  return p;
+}
+
+}  // namespace test
