@@ -72,6 +72,36 @@ void register_integer_benchmarks(int radix) {
              [](EGESZSZAM& a, EGESZSZAM& b, EGESZSZAM& r) { aritunit::KIVON(a, b, r); }, mpz_sub);
   add_binary("SZOROZ 128x128", radix, 127, radix - 1, 127, radix - 1,
              [](EGESZSZAM& a, EGESZSZAM& b, EGESZSZAM& r) { aritunit::SZOROZ(a, b, r); }, mpz_mul);
+
+  for (int divisor_digits : {128, 5}) {
+    std::string name = "OSZT 255/" + std::to_string(divisor_digits);
+    int hb = divisor_digits - 1;
+    add_pair(
+        name, "radix " + std::to_string(radix),
+        [=](benchmark::State& state) {
+          Operands in = operands(name, radix, 254, radix - 1, hb, radix - 1);
+          EGESZSZAM q{}, r{};
+          int i = 0;
+          for (auto _ : state) {
+            aritunit::OSZT(in.a[i], in.b[i], q, r);
+            benchmark::DoNotOptimize(q);
+            benchmark::DoNotOptimize(r);
+            i = next_case(i);
+          }
+          check_flag(state);
+        },
+        [=](benchmark::State& state) {
+          Operands in = operands(name, radix, 254, radix - 1, hb, radix - 1);
+          mpz_class q = with_room(), r = with_room();
+          int i = 0;
+          for (auto _ : state) {
+            mpz_tdiv_qr(q.get_mpz_t(), r.get_mpz_t(), in.ga[i].get_mpz_t(), in.gb[i].get_mpz_t());
+            benchmark::DoNotOptimize(q.get_mpz_t()->_mp_d[0]);
+            benchmark::DoNotOptimize(r.get_mpz_t()->_mp_d[0]);
+            i = next_case(i);
+          }
+        });
+  }
 }
 
 }  // namespace bench

@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
   aritunit::INICIALIZALAS();
   raciona5::INICIALIZALAS();
   for (int radix : {10, 256}) bench::register_integer_benchmarks(radix);
-  // for (int radix : {10, 256}) bench::register_fraction_benchmarks(radix);
+  for (int radix : {10, 256}) bench::register_fraction_benchmarks(radix);
   bench::register_program_benchmarks();
 
   benchmark::Initialize(&argc, argv);
