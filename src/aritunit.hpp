@@ -28,7 +28,7 @@ enum ELOJELTIPUS : std::int32_t { POZ = 0, NEG = 1 };          // a sign
 // A signed integer: the sum of JEGY[i] * SZAMRENDSZER^i for i = 0..HOSSZ,
 // negated when ELOJEL is NEG. Zero is POZ with HOSSZ 0 and JEGY[0] = 0.
 struct EGESZSZAM {
-  ELOJELTIPUS ELOJEL;
+  ELOJELTIPUS ELOJEL{};
   PONTOSSAGTIPUS HOSSZ;
   SZAMRENDSZERTIPUS SZAMRENDSZER;
   POZSZAM JEGY;
@@ -37,7 +37,7 @@ struct EGESZSZAM {
 // A mixed-radix integer: JEGY[i] is a digit in base ALAPOK[i]. Declared for the
 // module's users; no operation takes it.
 struct VEGYESALAPUEGESZ {
-  ELOJELTIPUS ELOJEL;
+  ELOJELTIPUS ELOJEL{};
   platform::ranged<0, 255, std::uint8_t> HOSSZ;
   POZSZAM ALAPOK;
   POZSZAM JEGY;
