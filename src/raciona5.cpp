@@ -222,8 +222,8 @@ void HOSSZUSZOROZ(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& C, EGESZSZA
     // 2 R^256) may carry past position 255, and the carry is kept for N2.
     TULCSORDULT = false;
     FELEZ(A, K, SZ1, SZ2);
-    SZOROZ(SZ1, N2, S3);  // a0 b1
-    SZOROZ(SZ2, N1, SZ1); // a1 b0
+    SZOROZ(SZ1, N2, S3);   // a0 b1
+    SZOROZ(SZ2, N1, SZ1);  // a1 b0
     OSSZEAD(S3, SZ1, S3);
     if (TULCSORDULT) {
       TULCSORDULT = false;
