@@ -71,11 +71,64 @@ inline EGESZSZAM from_mpz(const mpz_class& v, int radix) {
   return x;
 }
 
+// True when x is in normal form: HOSSZ 0, or a non-zero digit at HOSSZ.
+inline bool normal_form(const EGESZSZAM& x) { return x.HOSSZ == 0 || x.JEGY[x.HOSSZ] != 0; }
+
+// x holds exactly v: the value, a normal-form HOSSZ, and the sign (POZ for a
+// non-zero positive value, NEG for a negative one, `zero_sign` for zero).
+inline ::testing::AssertionResult holds(const EGESZSZAM& x, const mpz_class& v,
+                                        aritunit::ELOJELTIPUS zero_sign = aritunit::POZ) {
+  aritunit::ELOJELTIPUS sign = v < 0 ? aritunit::NEG : v > 0 ? aritunit::POZ : zero_sign;
+  if (value(x) != v || x.ELOJEL != sign || !normal_form(x))
+    return ::testing::AssertionFailure()
+           << "holds " << value(x).get_str() << " (sign " << x.ELOJEL << ", HOSSZ " << x.HOSSZ
+           << (normal_form(x) ? "" : ", not normal") << "), expected " << v.get_str() << " (sign "
+           << sign << ")";
+  return ::testing::AssertionSuccess();
+}
+
+// Positions `from`..256 of `after` still hold what they held in `before`.
+inline ::testing::AssertionResult kept_from(const EGESZSZAM& after, const EGESZSZAM& before, int from) {
+  for (int i = from < 0 ? 0 : from; i <= 256; ++i)
+    if (after.JEGY[i] != before.JEGY[i])
+      return ::testing::AssertionFailure() << "position " << i << " changed from " << before.JEGY[i]
+                                           << " to " << after.JEGY[i];
+  return ::testing::AssertionSuccess();
+}
+
+// A record of `radix` with every digit set to `junk` (a result record that has
+// held something else), sign NEG and HOSSZ 7.
+inline EGESZSZAM junk_record(int radix, int junk) {
+  EGESZSZAM x{};
+  x.SZAMRENDSZER = radix;
+  x.ELOJEL = aritunit::NEG;
+  x.HOSSZ = 7;
+  for (int i = 0; i <= 256; ++i) x.JEGY[i] = junk % radix;
+  return x;
+}
+
 // R^n as an mpz.
 inline mpz_class power(int radix, unsigned n) {
   mpz_class p;
   mpz_ui_pow_ui(p.get_mpz_t(), static_cast<unsigned long>(radix), n);
   return p;
+}
+
+// The value of the double-length value (high:low), |high| * R^256 + |low|,
+// negative when either half that is not zero is NEG.
+inline mpz_class double_value(const EGESZSZAM& low, const EGESZSZAM& high) {
+  mpz_class lo = abs(value(low)), hi = abs(value(high));
+  mpz_class m = hi * power(high.SZAMRENDSZER, 256) + lo;
+  bool neg = (hi != 0 && high.ELOJEL == aritunit::NEG) || (lo != 0 && low.ELOJEL == aritunit::NEG);
+  return neg ? mpz_class(-m) : m;
+}
+
+// True when x is in normal form: its top digit is not zero unless HOSSZ is 0.
+inline bool normal(const EGESZSZAM& x) { return x.HOSSZ == 0 || x.JEGY[x.HOSSZ] != 0; }
+
+// The fraction num/den in `radix`, both fields in normal form.
+inline raciona5::TORT fraction(const mpz_class& num, const mpz_class& den, int radix) {
+  return raciona5::TORT{from_mpz(num, radix), from_mpz(den, radix)};
 }
 
 // Deterministic random numbers; the seed comes from LONGARITH_SEED when set and
