@@ -34,8 +34,12 @@ void check_product(const EGESZSZAM& a, const EGESZSZAM& b) {
   EXPECT_EQ(abs(test::value(h.c)), abs(product) % r256);
   EXPECT_EQ(abs(test::value(h.d)), abs(product) / r256);
   ELOJELTIPUS sign = product < 0 ? NEG : POZ;
-  if (test::value(h.c) != 0) EXPECT_EQ(h.c.ELOJEL, sign);
-  if (test::value(h.d) != 0) EXPECT_EQ(h.d.ELOJEL, sign);
+  if (test::value(h.c) != 0) {
+    EXPECT_EQ(h.c.ELOJEL, sign);
+  }
+  if (test::value(h.d) != 0) {
+    EXPECT_EQ(h.d.ELOJEL, sign);
+  }
   EXPECT_TRUE(test::normal(h.d));
   if (test::value(h.d) != 0) {
     EXPECT_EQ(h.c.HOSSZ, 255);

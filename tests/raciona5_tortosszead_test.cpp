@@ -64,7 +64,9 @@ void check_sum(const TORT& a, const TORT& b) {
   EXPECT_EQ(test::value(s.result.SZAMLALO), num);
   EXPECT_EQ(test::value(s.result.NEVEZO), den);
   EXPECT_EQ(s.result.NEVEZO.ELOJEL, POZ);
-  if (num != 0) EXPECT_EQ(s.result.SZAMLALO.ELOJEL, num < 0 ? NEG : POZ);
+  if (num != 0) {
+    EXPECT_EQ(s.result.SZAMLALO.ELOJEL, num < 0 ? NEG : POZ);
+  }
   EXPECT_TRUE(test::normal(s.result.SZAMLALO) && test::normal(s.result.NEVEZO));
   EXPECT_EQ(s.result.SZAMLALO.SZAMRENDSZER, radix);
   EXPECT_EQ(s.result.NEVEZO.SZAMRENDSZER, radix);
