@@ -93,6 +93,100 @@ void clear_digits(POZSZAM& X, int FROM, int TO) {
   std::memset(X.data() + FROM, 0, static_cast<std::size_t>(TO - FROM + 1));
 }
 
+// The addition and subtraction work on whole 64-bit words, eight digits at a
+// time: no loop divides per digit or branches on a digit's value.
+
+// True when a digit of d[0..n-1] is not below R (a vectorised scan).
+bool any_digit_out_of_radix(const std::uint8_t* d, int n, unsigned R) {
+  std::uint8_t largest = 0;
+  for (int i = 0; i < n; ++i) largest = d[i] > largest ? d[i] : largest;
+  return largest >= R;
+}
+
+// Eight digits as one little-endian 64-bit word (digit i in byte i), and back.
+std::uint64_t load_word(const std::uint8_t* p) {
+  std::uint64_t w;
+  std::memcpy(&w, p, 8);
+  return w;
+}
+void store_word(std::uint8_t* p, std::uint64_t w) { std::memcpy(p, &w, 8); }
+
+constexpr std::uint64_t byte_ones = 0x0101010101010101ULL;
+
+// Which bytes of a word sum or difference carried (or borrowed) out, as a 1 in
+// that byte: the carry into bit 8(j+1) of x + y + c is bit 8(j+1) of
+// x ^ y ^ (x + y + c), and the word's own carry out belongs to byte 7.
+std::uint64_t byte_carries(std::uint64_t x, std::uint64_t y, std::uint64_t r, bool word_carry) {
+  return (((x ^ y ^ r) >> 8) & (byte_ones >> 8)) | (std::uint64_t{word_carry} << 56);
+}
+
+// Eight digit sums x + y + carry in radix R; `carried` gets the bytes that
+// carried out. Each digit of x is raised by 256 - R first: a byte of the word
+// sum then carries into the next byte exactly when the digits' sum reaches R,
+// so the adder's own carry chain does the radix's. A byte that did not carry
+// keeps the 256 - R, which is taken off again; no byte is below it, so nothing
+// borrows across bytes.
+std::uint64_t add_word(std::uint64_t x, std::uint64_t y, unsigned carry, unsigned R, std::uint64_t& carried) {
+  x += (256 - R) * byte_ones;
+  std::uint64_t t, r;
+  const bool c1 = __builtin_add_overflow(x, y, &t);
+  const bool c2 = __builtin_add_overflow(t, std::uint64_t{carry}, &r);
+  carried = byte_carries(x, y, r, c1 || c2);
+  return r - (carried ^ byte_ones) * (256 - R);
+}
+
+// Eight digit differences x - y - borrow in radix R; `borrowed` gets the bytes
+// that borrowed. A byte that borrowed holds the difference plus 256; taking
+// 256 - R off it leaves the difference plus R.
+std::uint64_t subtract_word(std::uint64_t x, std::uint64_t y, unsigned borrow, unsigned R,
+                            std::uint64_t& borrowed) {
+  std::uint64_t t, r;
+  const bool b1 = __builtin_sub_overflow(x, y, &t);
+  const bool b2 = __builtin_sub_overflow(t, std::uint64_t{borrow}, &r);
+  borrowed = byte_carries(x, y, r, b1 || b2);
+  return r - borrowed * (256 - R);
+}
+
+// s[0..n-1] := a[0..n-1] + b[0..n-1] + carry in radix R; returns the carry out
+// of digit n - 1. s may be a or b. The last n mod 8 digits go one at a time.
+unsigned add_digits(const std::uint8_t* a, const std::uint8_t* b, std::uint8_t* s, int n, unsigned R,
+                    unsigned carry) {
+  int i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t carried;
+    store_word(s + i, add_word(load_word(a + i), load_word(b + i), carry, R, carried));
+    carry = static_cast<unsigned>(carried >> 56);
+  }
+  for (; i < n; ++i) {
+    // A sum of digits below R is below 2R: one compare finds the carry.
+    unsigned t = a[i] + b[i] + carry;
+    carry = t >= R;
+    t -= R & (0u - carry);
+    s[i] = static_cast<std::uint8_t>(t);
+  }
+  return carry;
+}
+
+// d[0..n-1] := a[0..n-1] - b[0..n-1] - borrow in radix R; returns the borrow
+// out of digit n - 1. d may be a or b. The last n mod 8 digits go one at a
+// time.
+unsigned subtract_digits(const std::uint8_t* a, const std::uint8_t* b, std::uint8_t* d, int n, unsigned R,
+                         unsigned borrow) {
+  int i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t borrowed;
+    store_word(d + i, subtract_word(load_word(a + i), load_word(b + i), borrow, R, borrowed));
+    borrow = static_cast<unsigned>(borrowed >> 56);
+  }
+  for (; i < n; ++i) {
+    int t = a[i] - b[i] - static_cast<int>(borrow);
+    borrow = t < 0;
+    t += static_cast<int>(R & (0u - borrow));
+    d[i] = static_cast<std::uint8_t>(t);
+  }
+  return borrow;
+}
+
 }  // namespace
 
 // OSSZEG[0..H+1] := A[0..H] + B[0..H] in the working radix; OSSZEG may be A or
@@ -102,20 +196,9 @@ void OSSZEADAS(const POZSZAM& A, const POZSZAM& B, POZSZAM& OSSZEG, int H) {
   if (TULCSORDULT) return;
   const int top = static_cast<int>(platform::checked_index<0, MAXPONTOSSAG>(H));
   const unsigned R = radix();
-  const std::uint8_t* a = A.data();
-  const std::uint8_t* b = B.data();
   std::uint8_t* s = OSSZEG.data();
-  unsigned ATVITEL = 0;
-  unsigned bad = 0;
-  for (int I = 0; I <= top; ++I) {
-    // Digits below R give a sum below 2R: one compare finds the carry.
-    unsigned S = a[I] + b[I] + ATVITEL;
-    ATVITEL = S >= R;
-    S -= R & (0u - ATVITEL);
-    bad |= S >= R;
-    s[I] = static_cast<std::uint8_t>(S);
-  }
-  check_digits(bad);
+  const unsigned ATVITEL = add_digits(A.data(), B.data(), s, top + 1, R, 0);
+  check_digits(any_digit_out_of_radix(s, top + 1, R));
   if (top == MAXPONTOSSAG && ATVITEL != 0) {
     TULCSORDULAS();
   } else {
@@ -129,20 +212,10 @@ void OSSZEADAS(const POZSZAM& A, const POZSZAM& B, POZSZAM& OSSZEG, int H) {
 void KIVONAS(const POZSZAM& A, const POZSZAM& B, POZSZAM& KULONBSEG, int H) {
   if (TULCSORDULT) return;
   const int top = static_cast<int>(platform::checked_index<0, MAXPONTOSSAG>(H));
-  const int R = static_cast<int>(radix());
-  const std::uint8_t* a = A.data();
-  const std::uint8_t* b = B.data();
+  const unsigned R = radix();
   std::uint8_t* d = KULONBSEG.data();
-  int ATVITEL = 0;
-  unsigned bad = 0;
-  for (int I = 0; I <= top; ++I) {
-    int X = a[I] - b[I] - ATVITEL;
-    ATVITEL = X < 0;
-    X += R & -ATVITEL;
-    bad |= static_cast<unsigned>(X) >= static_cast<unsigned>(R);
-    d[I] = static_cast<std::uint8_t>(X);
-  }
-  check_digits(bad);
+  subtract_digits(A.data(), B.data(), d, top + 1, R, 0);
+  check_digits(any_digit_out_of_radix(d, top + 1, R));
 }
 
 // |A| >= |B|: the larger HOSSZ wins, equal HOSSZ compare digits from the top.
