@@ -116,35 +116,34 @@ constexpr std::uint64_t byte_ones = 0x0101010101010101ULL;
 // Which bytes of a word sum or difference carried (or borrowed) out, as a 1 in
 // that byte: the carry into bit 8(j+1) of x + y + c is bit 8(j+1) of
 // x ^ y ^ (x + y + c), and the word's own carry out belongs to byte 7.
-std::uint64_t byte_carries(std::uint64_t x, std::uint64_t y, std::uint64_t r, bool word_carry) {
+std::uint64_t byte_carries(std::uint64_t x, std::uint64_t y, std::uint64_t r, unsigned word_carry) {
   return (((x ^ y ^ r) >> 8) & (byte_ones >> 8)) | (std::uint64_t{word_carry} << 56);
 }
 
-// Eight digit sums x + y + carry in radix R; `carried` gets the bytes that
-// carried out. Each digit of x is raised by 256 - R first: a byte of the word
+// Eight digit sums x + y + carry in radix R; carry becomes the carry out of
+// the eighth. Each digit of x is raised by 256 - R first: a byte of the word
 // sum then carries into the next byte exactly when the digits' sum reaches R,
 // so the adder's own carry chain does the radix's. A byte that did not carry
 // keeps the 256 - R, which is taken off again; no byte is below it, so nothing
 // borrows across bytes.
-std::uint64_t add_word(std::uint64_t x, std::uint64_t y, unsigned carry, unsigned R, std::uint64_t& carried) {
+std::uint64_t add_word(std::uint64_t x, std::uint64_t y, unsigned& carry, unsigned R) {
   x += (256 - R) * byte_ones;
   std::uint64_t t, r;
   const bool c1 = __builtin_add_overflow(x, y, &t);
   const bool c2 = __builtin_add_overflow(t, std::uint64_t{carry}, &r);
-  carried = byte_carries(x, y, r, c1 || c2);
-  return r - (carried ^ byte_ones) * (256 - R);
+  carry = c1 | c2;
+  return r - (byte_carries(x, y, r, carry) ^ byte_ones) * (256 - R);
 }
 
-// Eight digit differences x - y - borrow in radix R; `borrowed` gets the bytes
-// that borrowed. A byte that borrowed holds the difference plus 256; taking
-// 256 - R off it leaves the difference plus R.
-std::uint64_t subtract_word(std::uint64_t x, std::uint64_t y, unsigned borrow, unsigned R,
-                            std::uint64_t& borrowed) {
+// Eight digit differences x - y - borrow in radix R; borrow becomes the borrow
+// out of the eighth. A byte that borrowed holds the difference plus 256;
+// taking 256 - R off it leaves the difference plus R.
+std::uint64_t subtract_word(std::uint64_t x, std::uint64_t y, unsigned& borrow, unsigned R) {
   std::uint64_t t, r;
   const bool b1 = __builtin_sub_overflow(x, y, &t);
   const bool b2 = __builtin_sub_overflow(t, std::uint64_t{borrow}, &r);
-  borrowed = byte_carries(x, y, r, b1 || b2);
-  return r - borrowed * (256 - R);
+  borrow = b1 | b2;
+  return r - byte_carries(x, y, r, borrow) * (256 - R);
 }
 
 // s[0..n-1] := a[0..n-1] + b[0..n-1] + carry in radix R; returns the carry out
@@ -152,11 +151,7 @@ std::uint64_t subtract_word(std::uint64_t x, std::uint64_t y, unsigned borrow, u
 unsigned add_digits(const std::uint8_t* a, const std::uint8_t* b, std::uint8_t* s, int n, unsigned R,
                     unsigned carry) {
   int i = 0;
-  for (; i + 8 <= n; i += 8) {
-    std::uint64_t carried;
-    store_word(s + i, add_word(load_word(a + i), load_word(b + i), carry, R, carried));
-    carry = static_cast<unsigned>(carried >> 56);
-  }
+  for (; i + 8 <= n; i += 8) store_word(s + i, add_word(load_word(a + i), load_word(b + i), carry, R));
   for (; i < n; ++i) {
     // A sum of digits below R is below 2R: one compare finds the carry.
     unsigned t = a[i] + b[i] + carry;
@@ -173,11 +168,7 @@ unsigned add_digits(const std::uint8_t* a, const std::uint8_t* b, std::uint8_t* 
 unsigned subtract_digits(const std::uint8_t* a, const std::uint8_t* b, std::uint8_t* d, int n, unsigned R,
                          unsigned borrow) {
   int i = 0;
-  for (; i + 8 <= n; i += 8) {
-    std::uint64_t borrowed;
-    store_word(d + i, subtract_word(load_word(a + i), load_word(b + i), borrow, R, borrowed));
-    borrow = static_cast<unsigned>(borrowed >> 56);
-  }
+  for (; i + 8 <= n; i += 8) store_word(d + i, subtract_word(load_word(a + i), load_word(b + i), borrow, R));
   for (; i < n; ++i) {
     int t = a[i] - b[i] - static_cast<int>(borrow);
     borrow = t < 0;
@@ -330,6 +321,41 @@ struct Reciprocal {
   unsigned divide(std::uint64_t n) const { return static_cast<unsigned>((n * m) >> 33); }
 };
 
+// The same in 32 bits, for the product of two digits (at most (R - 1)^2): with
+// l = ceil(log2 R), m = ceil(2^3l / R) and a shift by 3l the product n * m
+// stays below 2^4l <= 2^32 and the error below 1 / R. Loops over 32-bit lanes
+// vectorise with it.
+struct DigitReciprocal {
+  std::uint32_t m;
+  unsigned shift;
+  explicit DigitReciprocal(unsigned R) {
+    unsigned l = 1;
+    while ((1u << l) < R) ++l;
+    shift = 3 * l;
+    m = static_cast<std::uint32_t>(((std::uint64_t{1} << shift) + R - 1) / R);
+  }
+  std::uint32_t divide(std::uint32_t n) const { return (n * m) >> shift; }
+};
+
+// p[0..n] := f * v[0..n-1] in radix R for a digit f (p[n] the top digit). Each
+// digit product splits into a low digit and a carry digit, all at once; the
+// low digits plus the carries moved up one position are then one addition.
+// Compiled for processors with AVX2 and for all others; the loader picks one.
+__attribute__((target_clones("avx2", "default")))
+void multiply_by_digit(const std::uint8_t* v, int n, unsigned f, std::uint8_t* p, unsigned R,
+                       const DigitReciprocal& by_radix) {
+  std::uint8_t low[258], high[258];
+  high[0] = 0;
+  for (int i = 0; i < n; ++i) {
+    const std::uint32_t t = f * v[i];
+    const std::uint32_t h = by_radix.divide(t);
+    low[i] = static_cast<std::uint8_t>(t - h * R);
+    high[i + 1] = static_cast<std::uint8_t>(h);
+  }
+  const unsigned carry = add_digits(low, high, p, n, R, 0);
+  p[n] = static_cast<std::uint8_t>(high[n] + carry);  // high[n] <= R - 2
+}
+
 // column[K] := the sum of a[I] * b[K - I] over the terms of column K, for K
 // from 0 to `highest`, given a16[I] = a[I] and b_reversed[pad + J] = b[HB - J],
 // both zero elsewhere (a16 for 32 places past HA, b_reversed for `pad` places
@@ -457,31 +483,23 @@ struct MUNKA {
 // D1 normalize: NORM := R div (B's top digit + 1); NA := A * NORM with one
 // position more than A (its top digit may be 0); NB := B * NORM, as long as B,
 // its top digit now at least R div 2. SZOR counts 3 per digit scaled.
-void NORMALAS(const EGESZSZAM& A, const EGESZSZAM& B, MUNKA& NA, EGESZSZAM& NB, unsigned& NORM) {
+// by_radix is the division's reciprocal of the working radix.
+void NORMALAS(const EGESZSZAM& A, const EGESZSZAM& B, MUNKA& NA, EGESZSZAM& NB, unsigned& NORM,
+              const DigitReciprocal& by_radix) {
   const unsigned R = radix();
   const int HA = A.HOSSZ;  // 0..256: positions 0..257 of NA
   const std::uint8_t* a = A.JEGY.data();
   NB = B;
   NORM = R / (unsigned{NB.JEGY.data()[NB.HOSSZ]} + 1);
   if (NORM > 1) {
-    unsigned D1 = 0;
-    for (int I = 0; I <= HA; ++I) {
-      const unsigned D2 = a[I] * NORM + D1;
-      NA.JEGY[I] = static_cast<std::uint8_t>(D2 % R);
-      D1 = D2 / R;
-    }
-    check_digits(D1 >= R);  // below NORM for digits below R
-    NA.JEGY[HA + 1] = static_cast<std::uint8_t>(D1);
+    multiply_by_digit(a, HA + 1, NORM, NA.JEGY, R, by_radix);
+    check_digits(any_digit_out_of_radix(NA.JEGY, HA + 2, R));  // a digit of A out of the radix shows here
     NA.HOSSZ = HA + 1;
     platform::saturating_add(SZOR, 3 * (NA.HOSSZ + 1));
-    std::uint8_t* b = NB.JEGY.data();
-    unsigned D2 = 0;
-    for (int I = 0; I <= NB.HOSSZ; ++I) {
-      D1 = b[I] * NORM + D2;
-      b[I] = static_cast<std::uint8_t>(D1 % R);
-      D2 = D1 / R;
-    }
-    // The final carry is 0: NORM was chosen so that NB keeps its length.
+    // The product's top digit is 0: NORM was chosen so that NB keeps its length.
+    std::uint8_t scaled[258];
+    multiply_by_digit(B.JEGY.data(), NB.HOSSZ + 1, NORM, scaled, R, by_radix);
+    std::memcpy(NB.JEGY.data(), scaled, static_cast<std::size_t>(NB.HOSSZ) + 1);
     platform::saturating_add(SZOR, 3 * (NB.HOSSZ + 1));
   } else {
     std::memcpy(NA.JEGY, a, static_cast<std::size_t>(HA) + 1);
@@ -493,8 +511,10 @@ void NORMALAS(const EGESZSZAM& A, const EGESZSZAM& B, MUNKA& NA, EGESZSZAM& NB, 
 // One quotient digit, D3 to D6: H := the digit of the window at the top of
 // OSZTANDO (positions HOSSZ - M - 1 .. HOSSZ, with M = OSZTO.HOSSZ), the window
 // minus H * OSZTO left in its place, OSZTANDO.HOSSZ lowered by one. Expects the
-// window below R * OSZTO and OSZTO's top digit at least R div 2.
-void EGYJEGYOSZTAS(MUNKA& OSZTANDO, const EGESZSZAM& OSZTO, std::uint8_t& H) {
+// window below R * OSZTO and OSZTO's top digit at least R div 2. by_radix is
+// the division's reciprocal of the working radix.
+void EGYJEGYOSZTAS(MUNKA& OSZTANDO, const EGESZSZAM& OSZTO, std::uint8_t& H,
+                   const DigitReciprocal& by_radix) {
   const int N = OSZTANDO.HOSSZ;
   const int M = OSZTO.HOSSZ;
   const std::int64_t R = radix();
@@ -529,14 +549,7 @@ void EGYJEGYOSZTAS(MUNKA& OSZTANDO, const EGESZSZAM& OSZTO, std::uint8_t& H) {
   const unsigned q_radix = static_cast<unsigned>(R);
   std::uint8_t SEGED[258];  // positions 0..M+1, M at most 256
   for (;;) {
-    const unsigned q = static_cast<unsigned>(Q);
-    unsigned D = 0;
-    for (int I = 0; I <= M; ++I) {
-      const unsigned t = q * V[I] + D;
-      SEGED[I] = static_cast<std::uint8_t>(t % q_radix);
-      D = t / q_radix;
-    }
-    SEGED[M + 1] = static_cast<std::uint8_t>(D);  // below R, as Q and the digits are
+    multiply_by_digit(V, M + 1, static_cast<unsigned>(Q), SEGED, q_radix, by_radix);
     platform::saturating_add(SZOR, 3 * (M + 1));
     platform::saturating_add(PLUSZ, 2 * (M + 1));
     int I = M + 1;
@@ -547,16 +560,8 @@ void EGYJEGYOSZTAS(MUNKA& OSZTANDO, const EGESZSZAM& OSZTO, std::uint8_t& H) {
   H = static_cast<std::uint8_t>(Q);
 
   // D4: subtract; no borrow leaves the window, whose top digit becomes 0.
-  int D = 0;
-  unsigned bad = 0;
-  for (int I = 0; I <= M + 1; ++I) {
-    int X = U[I] - SEGED[I] - D;
-    D = X < 0;
-    X += static_cast<int>(R) & -D;
-    bad |= static_cast<unsigned>(X) >= q_radix;
-    U[I] = static_cast<std::uint8_t>(X);
-  }
-  check_digits(bad);
+  subtract_digits(U, SEGED, U, M + 2, q_radix, 0);
+  check_digits(any_digit_out_of_radix(U, M + 2, q_radix));
   platform::saturating_add(PLUSZ, M + 2);
   OSZTANDO.HOSSZ = N - 1;
 }
@@ -595,13 +600,14 @@ void divide(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& HANYADOS, EGESZSZ
   MUNKA U;
   EGESZSZAM SEGED;
   unsigned NORM;
-  NORMALAS(A, B, U, SEGED, NORM);
+  const DigitReciprocal by_radix(radix());  // once per division, for every digit product
+  NORMALAS(A, B, U, SEGED, NORM, by_radix);
 
   // D2, D7: one step per quotient digit, from position J - HB - 1 (at most
   // 256, as J is at most 257) down to 0. Higher positions keep NULLA's zeros.
   const int J = U.HOSSZ;
   std::uint8_t* q = HANYADOS.JEGY.data();
-  for (int I = J; I >= HB + 1; --I) EGYJEGYOSZTAS(U, SEGED, q[I - HB - 1]);
+  for (int I = J; I >= HB + 1; --I) EGYJEGYOSZTAS(U, SEGED, q[I - HB - 1], by_radix);
   // Only a dividend of HOSSZ 256 can have a quotient digit at position 256:
   // such a quotient does not fit, and keeps its lowest 256 digits.
   const bool too_long = q[256] != 0;
@@ -609,12 +615,26 @@ void divide(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& HANYADOS, EGESZSZ
 
   // D8 unnormalize: the remainder, in positions 0..HB, divided by NORM.
   if (NORM > 1) {
+    // Two digits per step: X = AT * R^2 + the two digits is below NORM * R^2
+    // <= 2^23, and X div NORM (below R^2, as AT < NORM) splits into two digits.
     const unsigned R = radix();
+    const Reciprocal by_norm(NORM), two_digit_split(R);
+    std::uint8_t* u = U.JEGY;
     unsigned AT = 0;
-    for (int I = HB; I >= 0; --I) {
-      const unsigned X = AT * R + U.JEGY[I];
-      U.JEGY[I] = static_cast<std::uint8_t>(X / NORM);  // below R, as AT < NORM
-      AT = X % NORM;
+    int I = HB;
+    if ((HB + 1) % 2 != 0) {
+      const unsigned X = u[I];
+      u[I] = static_cast<std::uint8_t>(by_norm.divide(X));
+      AT = X - u[I] * NORM;
+      --I;
+    }
+    for (; I > 0; I -= 2) {
+      const unsigned X = (AT * R + u[I]) * R + u[I - 1];
+      const unsigned two_digits = by_norm.divide(X);
+      AT = X - two_digits * NORM;
+      const unsigned high = two_digit_split.divide(two_digits);
+      u[I] = static_cast<std::uint8_t>(high);
+      u[I - 1] = static_cast<std::uint8_t>(two_digits - high * R);
     }
   }
   // The remainder is A's record with positions 0..HA + 1 (at most 256) from
