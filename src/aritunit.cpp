@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "aritunit_private.hpp"
 #include "platform/console.hpp"
@@ -321,37 +324,77 @@ struct Reciprocal {
   unsigned divide(std::uint64_t n) const { return static_cast<unsigned>((n * m) >> 33); }
 };
 
-// The same in 32 bits, for the product of two digits (at most (R - 1)^2): with
-// l = ceil(log2 R), m = ceil(2^3l / R) and a shift by 3l the product n * m
-// stays below 2^4l <= 2^32 and the error below 1 / R. Loops over 32-bit lanes
-// vectorise with it.
+// t / R for every product t of two digits (t <= (R - 1)^2 < 2^16) in 16-bit
+// arithmetic, which loops vectorise 16 lanes at a time: the high half of
+// (t + inc) * m, shifted right by k. With S = 16 + k, either m = ceil(2^S / R)
+// and inc = 0, exact when (R - 1)^2 * (m R - 2^S) < 2^S, or m = floor(2^S / R)
+// and inc = 1, exact when ((R - 1)^2 + 1) * (2^S - m R) <= 2^S; for every
+// radix from 2 to 256 one of them holds with m below 2^16 for some k.
 struct DigitReciprocal {
-  std::uint32_t m;
-  unsigned shift;
+  std::uint16_t m = 0;
+  unsigned k = 0;
+  std::uint16_t inc = 0;
   explicit DigitReciprocal(unsigned R) {
-    unsigned l = 1;
-    while ((1u << l) < R) ++l;
-    shift = 3 * l;
-    m = static_cast<std::uint32_t>(((std::uint64_t{1} << shift) + R - 1) / R);
+    const std::uint64_t largest = std::uint64_t{R - 1} * (R - 1);
+    for (k = 0; k <= 16; ++k) {
+      const std::uint64_t S = std::uint64_t{1} << (16 + k);
+      const std::uint64_t up = (S + R - 1) / R, down = S / R;
+      if (up < 65536 && largest * (up * R - S) < S) {
+        m = static_cast<std::uint16_t>(up);
+        inc = 0;
+        return;
+      }
+      if (down < 65536 && down * R < S && (largest + 1) * (S - down * R) <= S) {
+        m = static_cast<std::uint16_t>(down);
+        inc = 1;
+        return;
+      }
+    }
+    platform::run_time_error(platform::range_error);  // no radix from 2 to 256 gets here
   }
-  std::uint32_t divide(std::uint32_t n) const { return (n * m) >> shift; }
+  std::uint16_t divide(std::uint16_t t) const {
+    return static_cast<std::uint16_t>((std::uint32_t{static_cast<std::uint16_t>(t + inc)} * m) >> 16) >> k;
+  }
 };
 
-// p[0..n] := f * v[0..n-1] in radix R for a digit f (p[n] the top digit). Each
-// digit product splits into a low digit and a carry digit, all at once; the
-// low digits plus the carries moved up one position are then one addition.
-// Compiled for processors with AVX2 and for all others; the loader picks one.
-__attribute__((target_clones("avx2", "default")))
-void multiply_by_digit(const std::uint8_t* v, int n, unsigned f, std::uint8_t* p, unsigned R,
-                       const DigitReciprocal& by_radix) {
-  std::uint8_t low[258], high[258];
-  high[0] = 0;
-  for (int i = 0; i < n; ++i) {
-    const std::uint32_t t = f * v[i];
-    const std::uint32_t h = by_radix.divide(t);
+// low[i] := f * v[i] mod R and high[i + 1] := f * v[i] div R for i < n, for a
+// digit f. With SSE2 (every x86-64 processor) eight digits at a time in 16-bit
+// lanes; the loop after it does the rest, and all digits elsewhere.
+void split_digit_products(const std::uint8_t* v, int n, unsigned f, std::uint8_t* low, std::uint8_t* high,
+                          unsigned R, const DigitReciprocal& by_radix) {
+  int i = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i f16 = _mm_set1_epi16(static_cast<short>(f));
+  const __m128i R16 = _mm_set1_epi16(static_cast<short>(R));
+  const __m128i m = _mm_set1_epi16(static_cast<short>(by_radix.m));
+  const __m128i inc = _mm_set1_epi16(static_cast<short>(by_radix.inc));
+  const __m128i k = _mm_cvtsi32_si128(static_cast<int>(by_radix.k));
+  for (; i + 8 <= n; i += 8) {
+    const __m128i digits = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(v + i)), zero);
+    const __m128i t = _mm_mullo_epi16(digits, f16);
+    const __m128i h = _mm_srl_epi16(_mm_mulhi_epu16(_mm_add_epi16(t, inc), m), k);
+    const __m128i l = _mm_sub_epi16(t, _mm_mullo_epi16(h, R16));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(low + i), _mm_packus_epi16(l, zero));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(high + i + 1), _mm_packus_epi16(h, zero));
+  }
+#endif
+  for (; i < n; ++i) {
+    const auto t = static_cast<std::uint16_t>(f * v[i]);
+    const std::uint16_t h = by_radix.divide(t);
     low[i] = static_cast<std::uint8_t>(t - h * R);
     high[i + 1] = static_cast<std::uint8_t>(h);
   }
+}
+
+// p[0..n] := f * v[0..n-1] in radix R for a digit f (p[n] the top digit): the
+// digit products' low digits plus their carry digits moved up one position,
+// as one addition.
+void multiply_by_digit(const std::uint8_t* v, int n, unsigned f, std::uint8_t* p, unsigned R,
+                       const DigitReciprocal& by_radix) {
+  std::uint8_t low[258 + 8], high[258 + 8];
+  high[0] = 0;
+  split_digit_products(v, n, f, low, high, R, by_radix);
   const unsigned carry = add_digits(low, high, p, n, R, 0);
   p[n] = static_cast<std::uint8_t>(high[n] + carry);  // high[n] <= R - 2
 }
