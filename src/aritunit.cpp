@@ -658,26 +658,33 @@ void divide(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& HANYADOS, EGESZSZ
 
   // D8 unnormalize: the remainder, in positions 0..HB, divided by NORM.
   if (NORM > 1) {
-    // Two digits per step: X = AT * R^2 + the two digits is below NORM * R^2
-    // <= 2^23, and X div NORM (below R^2, as AT < NORM) splits into two digits.
-    const unsigned R = radix();
-    const Reciprocal by_norm(NORM), two_digit_split(R);
+    // Two digits per step. With AT the remainder so far (below NORM), X =
+    // AT * R^2 + the next two digits is below NORM * R^2 <= 2^23, and X div NORM
+    // (below R^2) splits into the two digits of the result. The next X comes
+    // from this one as X * R^2 - (X div NORM) * NORM * R^2 + the next two
+    // digits, so that one reciprocal and one product lie between two steps.
+    const std::uint64_t R = radix(), R2 = R * R, NORM_R2 = NORM * R2;
+    const Reciprocal by_norm(NORM), two_digit_split(static_cast<unsigned>(R));
     std::uint8_t* u = U.JEGY;
-    unsigned AT = 0;
+    std::uint64_t AT = 0;
     int I = HB;
-    if ((HB + 1) % 2 != 0) {
-      const unsigned X = u[I];
-      u[I] = static_cast<std::uint8_t>(by_norm.divide(X));
-      AT = X - u[I] * NORM;
+    if (HB % 2 == 0) {  // an odd number of digits: the top one alone
+      const unsigned top = by_norm.divide(u[I]);
+      AT = u[I] - top * NORM;
+      u[I] = static_cast<std::uint8_t>(top);
       --I;
     }
-    for (; I > 0; I -= 2) {
-      const unsigned X = (AT * R + u[I]) * R + u[I - 1];
-      const unsigned two_digits = by_norm.divide(X);
-      AT = X - two_digits * NORM;
-      const unsigned high = two_digit_split.divide(two_digits);
-      u[I] = static_cast<std::uint8_t>(high);
-      u[I - 1] = static_cast<std::uint8_t>(two_digits - high * R);
+    if (I > 0) {
+      std::uint64_t X = AT * R2 + u[I] * R + u[I - 1];
+      for (;;) {
+        const unsigned two_digits = by_norm.divide(X);
+        const unsigned high = two_digit_split.divide(two_digits);
+        u[I] = static_cast<std::uint8_t>(high);
+        u[I - 1] = static_cast<std::uint8_t>(two_digits - high * R);
+        I -= 2;
+        if (I < 0) break;
+        X = X * R2 - two_digits * NORM_R2 + (u[I] * R + u[I - 1]);
+      }
     }
   }
   // The remainder is A's record with positions 0..HA + 1 (at most 256) from
