@@ -82,13 +82,13 @@ void LNKO(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& OSZTO, EGESZSZAM& A
   EGESZSZAM MARADEK{};
   A1 = A;
   B1 = B;
+  // Each remainder goes straight into its dividend's record, which OSZT
+  // allows; the record then holds what a copy of a separate remainder would.
   while (!NULLA_E(A1) && !NULLA_E(B1)) {
     if (NAGYOBB(A1, B1)) {
-      OSZT(A1, B1, HANYADOS, MARADEK);
-      A1 = MARADEK;
+      OSZT(A1, B1, HANYADOS, A1);
     } else {
-      OSZT(B1, A1, HANYADOS, MARADEK);
-      B1 = MARADEK;
+      OSZT(B1, A1, HANYADOS, B1);
     }
   }
   OSZTO = NULLA_E(A1) ? B1 : A1;
