@@ -658,32 +658,53 @@ void divide(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& HANYADOS, EGESZSZ
 
   // D8 unnormalize: the remainder, in positions 0..HB, divided by NORM.
   if (NORM > 1) {
-    // Two digits per step. With AT the remainder so far (below NORM), X =
-    // AT * R^2 + the next two digits is below NORM * R^2 <= 2^23, and X div NORM
-    // (below R^2) splits into the two digits of the result. The next X comes
-    // from this one as X * R^2 - (X div NORM) * NORM * R^2 + the next two
-    // digits, so that one reciprocal and one product lie between two steps.
-    const std::uint64_t R = radix(), R2 = R * R, NORM_R2 = NORM * R2;
-    const Reciprocal by_norm(NORM), two_digit_split(static_cast<unsigned>(R));
+    // Several digits per step: as many (k) as keep NORM * R^k below 2^25, the
+    // reach of the reciprocal (six in radix 10, two in radix 256). With AT the
+    // remainder so far (below NORM), X = AT * R^k + the next k digits, and
+    // X div NORM (below R^k) gives the k digits of the result. The next X comes
+    // from this one as X * R^k - (X div NORM) * NORM * R^k + the next k digits,
+    // so that one reciprocal and one product lie between two steps.
+    const unsigned R = radix();
+    const Reciprocal by_norm(NORM), by_r(R);
+    int k = 1;
+    std::uint64_t Rk = R;
+    while (NORM * Rk * R < (std::uint64_t{1} << 25)) {
+      Rk *= R;
+      ++k;
+    }
     std::uint8_t* u = U.JEGY;
+    // The k digits u[I - k + 1 .. I] as one number, and back.
+    auto chunk = [&](int I) {
+      std::uint64_t w = 0;
+      for (int j = I; j > I - k; --j) w = w * R + u[j];
+      return w;
+    };
+    auto store = [&](int I, std::uint64_t digits) {
+      for (int j = I - k + 1; j <= I; ++j) {
+        const unsigned high = by_r.divide(digits);
+        u[j] = static_cast<std::uint8_t>(digits - std::uint64_t{high} * R);
+        digits = high;
+      }
+    };
+    // The top (HB + 1) mod k digits alone, one at a time; then whole steps.
     std::uint64_t AT = 0;
     int I = HB;
-    if (HB % 2 == 0) {  // an odd number of digits: the top one alone
-      const unsigned top = by_norm.divide(u[I]);
-      AT = u[I] - top * NORM;
+    for (; (I + 1) % k != 0; --I) {
+      const std::uint64_t X = AT * R + u[I];
+      const unsigned top = by_norm.divide(X);
+      AT = X - std::uint64_t{top} * NORM;
       u[I] = static_cast<std::uint8_t>(top);
-      --I;
     }
-    if (I > 0) {
-      std::uint64_t X = AT * R2 + u[I] * R + u[I - 1];
+    if (I >= 0) {
+      const std::uint64_t NORM_Rk = NORM * Rk;
+      std::uint64_t X = AT * Rk + chunk(I);
       for (;;) {
-        const unsigned two_digits = by_norm.divide(X);
-        const unsigned high = two_digit_split.divide(two_digits);
-        u[I] = static_cast<std::uint8_t>(high);
-        u[I - 1] = static_cast<std::uint8_t>(two_digits - high * R);
-        I -= 2;
+        const unsigned digits = by_norm.divide(X);
+        const std::uint64_t next = I - k >= 0 ? chunk(I - k) : 0;
+        store(I, digits);
+        I -= k;
         if (I < 0) break;
-        X = X * R2 - two_digits * NORM_R2 + (u[I] * R + u[I - 1]);
+        X = X * Rk - digits * NORM_Rk + next;
       }
     }
   }
