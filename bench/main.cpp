@@ -1,6 +1,8 @@
 // Times our operations beside GMP's on the same values, then prints the ratio
 // of the median times (ours / GMP) as a table: one row per operation, one
 // column per radix.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -16,6 +18,9 @@ namespace {
 // Finalize prints the ratio table.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  // Colours only on a terminal.
+  RatioReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& reports) override {
     ConsoleReporter::ReportRuns(reports);
     for (const Run& r : reports) {
