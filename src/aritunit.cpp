@@ -460,26 +460,53 @@ void multiply_columns(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& SZORZAT
   std::uint32_t column[257 + 3];
   column_sums(a16, b_reversed, HA, HB, highest, column);
 
-  // The carries. D, a column sum plus the carry into it, stays below
-  // 256 * R * (R - 1) < 2^24.
+  // The carries. A column sum plus the carry into it stays below
+  // 256 * R * (R - 1) < 2^24, in the reach of the reciprocal. Columns 0 to
+  // `top` (the highest below 256) go in two chains side by side, the lower
+  // half and the upper half, the upper one started without a carry; the lower
+  // chain's last carry is then added into the upper half's digits at once.
   const Reciprocal by_radix(R);
-  std::uint64_t D = 0;
-  bool TUL = false;
-  long products = 0, columns = 0;
-  for (int K = 0; K <= last; ++K) {
-    if (K > MAXPONTOSSAG && (D != 0 || K == 257)) {
-      TUL = true;  // the product reaches position 256 or beyond
-      break;
-    }
-    const int IK = K > HB ? K - HB : 0;
-    const int IV = K < HA ? K : HA;
-    products += IV - IK + 1;
-    ++columns;
-    D += column[K];
+  auto form = [&](int K, std::uint64_t carry) {  // column K's digit; returns its carry
+    const std::uint64_t D = carry + column[K];
     const unsigned q = by_radix.divide(D);
     p[K] = static_cast<std::uint8_t>(D - std::uint64_t{q} * R);
-    D = q;
+    return std::uint64_t{q};
+  };
+  const int top = last < MAXPONTOSSAG ? last : MAXPONTOSSAG;
+  const int half = (top + 1) / 2;
+  std::uint64_t lower = 0, D = 0;
+  for (int K = 0; K < half; ++K) {
+    lower = form(K, lower);
+    D = form(half + K, D);
   }
+  if (2 * half <= top) D = form(top, D);  // an odd number of columns
+  if (half > 0) {
+    // The lower chain's carry (below 2^25, so at most 25 digits) goes into
+    // digits half..top: its digits that reach there as one addition; its
+    // remaining part, and the addition's carry out of top, join D.
+    const int n = top - half + 1;
+    std::uint8_t carry_digits[256] = {};
+    for (int i = 0; i < n && i < 25; ++i) {
+      const unsigned q = by_radix.divide(lower);
+      carry_digits[i] = static_cast<std::uint8_t>(lower - std::uint64_t{q} * R);
+      lower = q;
+    }
+    D += lower + add_digits(p + half, carry_digits, p + half, n, R, 0);
+  }
+  // Columns 256 and 257: formed only while no carry is pending into them, and
+  // column 257 never; the product then reaches position 256 or beyond.
+  bool TUL = false;
+  int columns = top + 1;
+  for (int K = MAXPONTOSSAG + 1; K <= last; ++K) {
+    if (D != 0 || K == 257) {
+      TUL = true;
+      break;
+    }
+    D = form(K, D);
+    ++columns;
+  }
+  long products = 0;  // the digit products of the columns formed
+  for (int K = 0; K < columns; ++K) products += (K < HA ? K : HA) - (K > HB ? K - HB : 0) + 1;
   PLUSZ = 0;
   SZOR = 0;
   platform::saturating_add(PLUSZ, products);
