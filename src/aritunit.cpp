@@ -437,9 +437,9 @@ void column_sums(const std::int16_t* a16, const std::int16_t* b_reversed, int HA
 
 // SZORZAT := A * B by columns; SZORZAT is neither A nor B. See SZOROZ.
 //
-// The column sums come first (column_sums), then the carries in one pass. The
-// pass keeps the column loop's stopping rule and counts: a column is formed
-// unless it lies above 255 with a carry pending or is column 257.
+// The column sums come first (column_sums), then the carries. The carries keep
+// the column loop's stopping rule and counts: a column is formed unless it
+// lies above 255 with a carry pending or is column 257.
 void multiply_columns(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& SZORZAT) {
   take_radix(A, B, SZORZAT);
   const unsigned R = radix();
