@@ -71,6 +71,42 @@ inline EGESZSZAM from_mpz(const mpz_class& v, int radix) {
   return x;
 }
 
+// True when x is in normal form: HOSSZ 0, or a non-zero digit at HOSSZ.
+inline bool normal_form(const EGESZSZAM& x) { return x.HOSSZ == 0 || x.JEGY[x.HOSSZ] != 0; }
+
+// x holds exactly v: the value, a normal-form HOSSZ, and the sign (POZ for a
+// non-zero positive value, NEG for a negative one, `zero_sign` for zero).
+inline ::testing::AssertionResult holds(const EGESZSZAM& x, const mpz_class& v,
+                                        aritunit::ELOJELTIPUS zero_sign = aritunit::POZ) {
+  aritunit::ELOJELTIPUS sign = v < 0 ? aritunit::NEG : v > 0 ? aritunit::POZ : zero_sign;
+  if (value(x) != v || x.ELOJEL != sign || !normal_form(x))
+    return ::testing::AssertionFailure()
+           << "holds " << value(x).get_str() << " (sign " << x.ELOJEL << ", HOSSZ " << x.HOSSZ
+           << (normal_form(x) ? "" : ", not normal") << "), expected " << v.get_str() << " (sign "
+           << sign << ")";
+  return ::testing::AssertionSuccess();
+}
+
+// Positions `from`..256 of `after` still hold what they held in `before`.
+inline ::testing::AssertionResult kept_from(const EGESZSZAM& after, const EGESZSZAM& before, int from) {
+  for (int i = from < 0 ? 0 : from; i <= 256; ++i)
+    if (after.JEGY[i] != before.JEGY[i])
+      return ::testing::AssertionFailure() << "position " << i << " changed from " << before.JEGY[i]
+                                           << " to " << after.JEGY[i];
+  return ::testing::AssertionSuccess();
+}
+
+// A record of `radix` with every digit set to `junk` (a result record that has
+// held something else), sign NEG and HOSSZ 7.
+inline EGESZSZAM junk_record(int radix, int junk) {
+  EGESZSZAM x{};
+  x.SZAMRENDSZER = radix;
+  x.ELOJEL = aritunit::NEG;
+  x.HOSSZ = 7;
+  for (int i = 0; i <= 256; ++i) x.JEGY[i] = junk % radix;
+  return x;
+}
+
 // R^n as an mpz.
 inline mpz_class power(int radix, unsigned n) {
   mpz_class p;
