@@ -242,4 +242,66 @@ void KIVON(EGESZSZAM& A, EGESZSZAM& B, EGESZSZAM& KULONBSEG) {
   }
 }
 
+// ---------------------------------------------------------------------------
+// Multiplication
+
+namespace {
+
+// SZORZAT := A * B by columns; SZORZAT is neither A nor B. See SZOROZ.
+void multiply_columns(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& SZORZAT) {
+  take_radix(A, B, SZORZAT);
+  const std::uint32_t R = radix();
+  // Every index below stays in 0..256: I <= IV <= A.HOSSZ, K - I <= K - IK <=
+  // B.HOSSZ (both HOSSZ are 0..256 by their type), and a column is only
+  // written for K <= 256, since the loop stops at 257.
+  const int HA = A.HOSSZ;
+  const int HB = B.HOSSZ;
+  const std::uint8_t* a = A.JEGY.data();
+  const std::uint8_t* b = B.JEGY.data();
+  std::uint8_t* p = SZORZAT.JEGY.data();
+  // The column sum: up to 256 products below 2^16 plus a carry, well inside
+  // 32 bits in every radix (a 16-bit sum would overflow from radix 12 on).
+  std::uint32_t D = 0;
+  bool TUL = false;
+  PLUSZ = 0;
+  SZOR = 0;
+  const int last = HA + HB + 1;
+  for (int K = 0; K <= last && !TUL; ++K) {
+    if (K > MAXPONTOSSAG && (D != 0 || K == 257)) {
+      TUL = true;  // the product reaches position 256 or beyond
+      break;
+    }
+    const int IK = K > HB ? K - HB : 0;
+    const int IV = K < HA ? K : HA;
+    for (int I = IK; I <= IV; ++I) D += std::uint32_t{a[I]} * b[K - I];
+    platform::saturating_add(PLUSZ, IV - IK + 1);
+    platform::saturating_add(SZOR, IV - IK + 1 + 2);
+    p[K] = static_cast<std::uint8_t>(D % R);
+    D /= R;
+  }
+  HOSSZALLITAS(SZORZAT, last);
+  SZORZAT.ELOJEL = A.ELOJEL == B.ELOJEL || NULLA_E(SZORZAT) ? POZ : NEG;
+  if (TUL) TULCSORDULAS();
+}
+
+}  // namespace
+
+// SZORZAT := A * B; A and B may be one record, and a SZORZAT that is A or B is
+// worked through a copy. A product of R^256 or more raises TULCSORDULT and keeps
+// its lowest 256 digits; positions above the columns formed keep their old
+// digits. PLUSZ := digit products, SZOR := those + 2 per column (both stop at
+// 32,767). Does nothing at all while TULCSORDULT is raised.
+void SZOROZ(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& SZORZAT) {
+  if (TULCSORDULT) return;
+  if (&SZORZAT == &A || &SZORZAT == &B) {
+    // The columns are written while lower positions of the factors are still
+    // to be read: form the product in a copy of the record, then store it.
+    EGESZSZAM T = SZORZAT;
+    multiply_columns(A, B, T);
+    SZORZAT = T;
+  } else {
+    multiply_columns(A, B, SZORZAT);
+  }
+}
+
 }  // namespace aritunit
