@@ -304,4 +304,216 @@ void SZOROZ(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& SZORZAT) {
   }
 }
 
+// ---------------------------------------------------------------------------
+// Division with remainder: Knuth's Algorithm D, with each quotient digit tried
+// against the window before it is subtracted instead of added back after.
+
+namespace {
+
+// The working remainder: one position wider than a record, so that a dividend
+// of HOSSZ 256 still has room for the extra top digit that scaling adds.
+// HOSSZ is the top position of the current window.
+struct MUNKA {
+  int HOSSZ;
+  std::uint8_t JEGY[258];
+};
+
+// D1 normalize: NORM := R div (B's top digit + 1); NA := A * NORM with one
+// position more than A (its top digit may be 0); NB := B * NORM, as long as B,
+// its top digit now at least R div 2. SZOR counts 3 per digit scaled.
+void NORMALAS(const EGESZSZAM& A, const EGESZSZAM& B, MUNKA& NA, EGESZSZAM& NB, unsigned& NORM) {
+  const unsigned R = radix();
+  const int HA = A.HOSSZ;  // 0..256: positions 0..257 of NA
+  const std::uint8_t* a = A.JEGY.data();
+  NB = B;
+  NORM = R / (unsigned{NB.JEGY.data()[NB.HOSSZ]} + 1);
+  if (NORM > 1) {
+    unsigned D1 = 0;
+    for (int I = 0; I <= HA; ++I) {
+      const unsigned D2 = a[I] * NORM + D1;
+      NA.JEGY[I] = static_cast<std::uint8_t>(D2 % R);
+      D1 = D2 / R;
+    }
+    check_digits(D1 >= R);  // below NORM for digits below R
+    NA.JEGY[HA + 1] = static_cast<std::uint8_t>(D1);
+    NA.HOSSZ = HA + 1;
+    platform::saturating_add(SZOR, 3 * (NA.HOSSZ + 1));
+    std::uint8_t* b = NB.JEGY.data();
+    unsigned D2 = 0;
+    for (int I = 0; I <= NB.HOSSZ; ++I) {
+      D1 = b[I] * NORM + D2;
+      b[I] = static_cast<std::uint8_t>(D1 % R);
+      D2 = D1 / R;
+    }
+    // The final carry is 0: NORM was chosen so that NB keeps its length.
+    platform::saturating_add(SZOR, 3 * (NB.HOSSZ + 1));
+  } else {
+    std::memcpy(NA.JEGY, a, static_cast<std::size_t>(HA) + 1);
+    NA.JEGY[HA + 1] = 0;
+    NA.HOSSZ = HA + 1;
+  }
+}
+
+// One quotient digit, D3 to D6: H := the digit of the window at the top of
+// OSZTANDO (positions HOSSZ - M - 1 .. HOSSZ, with M = OSZTO.HOSSZ), the window
+// minus H * OSZTO left in its place, OSZTANDO.HOSSZ lowered by one. Expects the
+// window below R * OSZTO and OSZTO's top digit at least R div 2.
+void EGYJEGYOSZTAS(MUNKA& OSZTANDO, const EGESZSZAM& OSZTO, std::uint8_t& H) {
+  const int N = OSZTANDO.HOSSZ;
+  const int M = OSZTO.HOSSZ;
+  const std::int64_t R = radix();
+  // U[0..M+1] is the window, positions N - M - 1 .. N: OSZT runs a step only
+  // for N from M + 1 up to 257, so the window lies inside OSZTANDO.JEGY.
+  std::uint8_t* U = OSZTANDO.JEGY + (N - M - 1);
+  const std::uint8_t* V = OSZTO.JEGY.data();
+
+  // D3: estimate from the window's top two digits and the divisor's top digit;
+  // a top digit equal to the divisor's gives R - 1 at once.
+  std::int64_t Q;
+  if (U[M + 1] == V[M]) {
+    Q = R - 1;
+  } else {
+    Q = (U[M + 1] * R + U[M]) / V[M];
+    platform::saturating_add(SZOR, 2);
+    platform::saturating_add(PLUSZ, 1);
+  }
+  check_digits(Q >= R);  // only a window at or above R * OSZTO (a broken contract)
+  // D3: the two-digit test lowers an estimate that is too large by two to at
+  // most one too large.
+  if (M > 0) {
+    while (Q * V[M - 1] > (U[M + 1] * R + U[M] - Q * V[M]) * R + U[M - 1]) {
+      --Q;
+      platform::saturating_add(SZOR, 4);
+      platform::saturating_add(PLUSZ, 3);
+    }
+  }
+
+  // D4: form Q * OSZTO and compare it with the window; while it does not fit,
+  // lower Q (in place of Knuth's D5 and D6, which subtract and add back).
+  const unsigned q_radix = static_cast<unsigned>(R);
+  std::uint8_t SEGED[258];  // positions 0..M+1, M at most 256
+  for (;;) {
+    const unsigned q = static_cast<unsigned>(Q);
+    unsigned D = 0;
+    for (int I = 0; I <= M; ++I) {
+      const unsigned t = q * V[I] + D;
+      SEGED[I] = static_cast<std::uint8_t>(t % q_radix);
+      D = t / q_radix;
+    }
+    SEGED[M + 1] = static_cast<std::uint8_t>(D);  // below R, as Q and the digits are
+    platform::saturating_add(SZOR, 3 * (M + 1));
+    platform::saturating_add(PLUSZ, 2 * (M + 1));
+    int I = M + 1;
+    while (I > 0 && U[I] == SEGED[I]) --I;
+    if (U[I] >= SEGED[I]) break;  // NAGY: the digit fits
+    --Q;
+  }
+  H = static_cast<std::uint8_t>(Q);
+
+  // D4: subtract; no borrow leaves the window, whose top digit becomes 0.
+  int D = 0;
+  unsigned bad = 0;
+  for (int I = 0; I <= M + 1; ++I) {
+    int X = U[I] - SEGED[I] - D;
+    D = X < 0;
+    X += static_cast<int>(R) & -D;
+    bad |= static_cast<unsigned>(X) >= q_radix;
+    U[I] = static_cast<std::uint8_t>(X);
+  }
+  check_digits(bad);
+  platform::saturating_add(PLUSZ, M + 2);
+  OSZTANDO.HOSSZ = N - 1;
+}
+
+// HANYADOS := A / B truncated toward zero, MARADEK := the remainder with A's
+// sign; HANYADOS is neither A nor B, MARADEK may be A but is not B. See OSZT.
+void divide(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& HANYADOS, EGESZSZAM& MARADEK) {
+  HANYADOS = NULLA;
+  if (TULCSORDULT) return;
+  SZAMRENDSZER = static_cast<int>(A.SZAMRENDSZER);
+  if (B.SZAMRENDSZER != SZAMRENDSZER) {
+    SZAMRENDSZER_HIBA(A.SZAMRENDSZER, B.SZAMRENDSZER);
+  } else {
+    HANYADOS.SZAMRENDSZER = static_cast<int>(SZAMRENDSZER);
+    MARADEK.SZAMRENDSZER = static_cast<int>(SZAMRENDSZER);
+  }
+  PLUSZ = 0;
+  SZOR = 0;
+  if (NULLA_E(B)) {
+    TULCSORDULAS();
+    return;
+  }
+  if (!NAGYOBB(A, B)) {
+    MARADEK = A;
+    return;
+  }
+  // The estimates divide by the divisor's top digit: a divisor with a leading
+  // zero (not in normal form) would divide by zero or give digits above R - 1.
+  if (B.JEGY.data()[B.HOSSZ] == 0) platform::run_time_error(platform::range_error);
+
+  // MARADEK may be A: everything still needed of A is read before it is written.
+  const ELOJELTIPUS sign_a = A.ELOJEL;
+  const ELOJELTIPUS sign_b = B.ELOJEL;
+  const int HA = A.HOSSZ;
+  const int HB = B.HOSSZ;
+  MUNKA U;
+  EGESZSZAM SEGED;
+  unsigned NORM;
+  NORMALAS(A, B, U, SEGED, NORM);
+
+  // D2, D7: one step per quotient digit, from position J - HB - 1 (at most
+  // 256, as J is at most 257) down to 0. Higher positions keep NULLA's zeros.
+  const int J = U.HOSSZ;
+  std::uint8_t* q = HANYADOS.JEGY.data();
+  for (int I = J; I >= HB + 1; --I) EGYJEGYOSZTAS(U, SEGED, q[I - HB - 1]);
+  // Only a dividend of HOSSZ 256 can have a quotient digit at position 256:
+  // such a quotient does not fit, and keeps its lowest 256 digits.
+  const bool too_long = q[256] != 0;
+  HOSSZALLITAS(HANYADOS, J - HB);
+
+  // D8 unnormalize: the remainder, in positions 0..HB, divided by NORM.
+  if (NORM > 1) {
+    const unsigned R = radix();
+    unsigned AT = 0;
+    for (int I = HB; I >= 0; --I) {
+      const unsigned X = AT * R + U.JEGY[I];
+      U.JEGY[I] = static_cast<std::uint8_t>(X / NORM);  // below R, as AT < NORM
+      AT = X % NORM;
+    }
+  }
+  // The remainder is A's record with positions 0..HA + 1 (at most 256) from
+  // the working remainder: the remainder's digits, then zeros.
+  if (&MARADEK != &A) MARADEK = A;
+  std::memcpy(MARADEK.JEGY.data(), U.JEGY, static_cast<std::size_t>(HA < 256 ? HA + 2 : 257));
+  HOSSZALLITAS(MARADEK, HB + 1);
+
+  HANYADOS.ELOJEL = sign_a == sign_b || NULLA_E(HANYADOS) ? POZ : NEG;
+  MARADEK.ELOJEL = NULLA_E(MARADEK) ? POZ : sign_a;
+  if (too_long) TULCSORDULAS();
+}
+
+}  // namespace
+
+// HANYADOS := A / B truncated toward zero, MARADEK := A - HANYADOS * B (A's
+// sign, POZ when zero). A and B may be one record and MARADEK may be A; other
+// sharing is worked through copies. A zero divisor raises TULCSORDULT and
+// leaves MARADEK but for its radix field; while the flag is raised on entry
+// only HANYADOS := NULLA. A quotient that needs position 256 (a dividend of
+// HOSSZ 256) raises it and keeps its lowest 256 digits. PLUSZ and SZOR count
+// the digit steps (both stop at 32,767).
+void OSZT(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& HANYADOS, EGESZSZAM& MARADEK) {
+  if (&HANYADOS == &A || &HANYADOS == &B || &MARADEK == &B || &HANYADOS == &MARADEK) {
+    // The quotient record is cleared before the operands are read, and the
+    // remainder is built over the dividend: work into copies of the results,
+    // then store them, the quotient last (it wins when the two are one record).
+    EGESZSZAM Q{};
+    EGESZSZAM R = MARADEK;
+    divide(A, B, Q, R);
+    MARADEK = R;
+    HANYADOS = Q;
+  } else {
+    divide(A, B, HANYADOS, MARADEK);
+  }
+}
+
 }  // namespace aritunit
