@@ -19,6 +19,7 @@ int FOPROGRAM(GYOK2_MODSZER NEWTON, GYOK2_MODSZER PELL) {
   raciona5::INICIALIZALAS();
 
   console::clear_screen();
+  valos::KONSTANSLETREHOZAS();
   console::write_line("Gyök-2 közelítés Newton-módszerrel:");
   NEWTON(X);
   console::write_line();

@@ -16,9 +16,9 @@ void KONV_STRINGEGESZ(EGESZSZAM& X, std::string_view SZAM) {
   X = NULLA;
   X.ELOJEL = POZ;
   X.SZAMRENDSZER = 10;
-  // The literal's last index; an empty literal gives -1, which HOSSZ rejects,
-  // and a literal longer than 255 characters would not leave room for a carry.
-  X.HOSSZ = platform::checked_index<0, MAXPONTOSSAG>(static_cast<long>(SZAM.size()) - 1);
+  // A literal holds 1 to 255 characters; an empty or a longer one is a range
+  // violation.
+  X.HOSSZ = platform::checked_index<1, MAXPONTOSSAG>(static_cast<long>(SZAM.size())) - 1;
   for (int I = 0; I <= X.HOSSZ; ++I) {
     char c = SZAM[static_cast<std::size_t>(I)];
     X.JEGY[X.HOSSZ - I] = (c >= '0' && c <= '9') ? c - '0' : 0;
@@ -48,6 +48,7 @@ void KONSTANSLETREHOZAS() {
   EGESZBOL_TORT(HAROM, HETVENKILENC, HAROMHETVENKILENCED);
   KONV_STRINGEGESZ(HUSZ, "20");
   EGESZBOL_TORT(HUSZ, EGY, HUSZTORT);
+  raciona5::TORTOSSZEAD(raciona5::KETTOTORT, raciona5::KETTOTORT, NEGYTORT);  // 2/1 + 2/1 = 4/1
 }
 
 void KIIR(VALOSSZAM VALOS, int HOSSZ) {

@@ -114,6 +114,23 @@ inline mpz_class power(int radix, unsigned n) {
   return p;
 }
 
+// The value of the double-length value (high:low), |high| * R^256 + |low|,
+// negative when either half that is not zero is NEG.
+inline mpz_class double_value(const EGESZSZAM& low, const EGESZSZAM& high) {
+  mpz_class lo = abs(value(low)), hi = abs(value(high));
+  mpz_class m = hi * power(high.SZAMRENDSZER, 256) + lo;
+  bool neg = (hi != 0 && high.ELOJEL == aritunit::NEG) || (lo != 0 && low.ELOJEL == aritunit::NEG);
+  return neg ? mpz_class(-m) : m;
+}
+
+// True when x is in normal form: its top digit is not zero unless HOSSZ is 0.
+inline bool normal(const EGESZSZAM& x) { return x.HOSSZ == 0 || x.JEGY[x.HOSSZ] != 0; }
+
+// The fraction num/den in `radix`, both fields in normal form.
+inline raciona5::TORT fraction(const mpz_class& num, const mpz_class& den, int radix) {
+  return raciona5::TORT{from_mpz(num, radix), from_mpz(den, radix)};
+}
+
 // Deterministic random numbers; the seed comes from LONGARITH_SEED when set and
 // is printed with every failure.
 class Random {
