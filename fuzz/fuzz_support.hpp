@@ -20,14 +20,14 @@ namespace fuzz {
 using aritunit::EGESZSZAM;
 
 // Ends the run (a finding for the fuzzer) when `cond` is false.
-#define FUZZ_CHECK(cond, ...)                                                  \
-  do {                                                                         \
-    if (!(cond)) {                                                             \
+#define FUZZ_CHECK(cond, ...)                                                        \
+  do {                                                                               \
+    if (!(cond)) {                                                                   \
       std::fprintf(stderr, "check failed: %s (%s:%d)\n", #cond, __FILE__, __LINE__); \
-      std::fprintf(stderr, __VA_ARGS__);                                       \
-      std::fprintf(stderr, "\n");                                              \
-      std::abort();                                                            \
-    }                                                                          \
+      std::fprintf(stderr, __VA_ARGS__);                                             \
+      std::fprintf(stderr, "\n");                                                    \
+      std::abort();                                                                  \
+    }                                                                                \
   } while (0)
 
 // The fuzzer's bytes, read from the front; past the end every byte is 0.

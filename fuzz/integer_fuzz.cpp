@@ -131,8 +131,8 @@ void check_operand(const EGESZSZAM& x, const EGESZSZAM& before, const char* what
 }
 
 void check_counters(long plusz, long szor, const char* what) {
-  FUZZ_CHECK(PLUSZ == saturated(plusz) && SZOR == saturated(szor), "%s: PLUSZ %d SZOR %d, expected %ld %ld", what,
-             int{PLUSZ}, int{SZOR}, saturated(plusz), saturated(szor));
+  FUZZ_CHECK(PLUSZ == saturated(plusz) && SZOR == saturated(szor), "%s: PLUSZ %d SZOR %d, expected %ld %ld",
+             what, int{PLUSZ}, int{SZOR}, saturated(plusz), saturated(szor));
 }
 
 void check_output(bool mismatch, int ra, int rb) {
@@ -162,7 +162,10 @@ void additive(Input& in) {
   const EGESZSZAM a0 = A, b0 = B, r0 = R;
   const bool flag = in.flag_on_entry && sharing == 0;
   TULCSORDULT = flag;
-  if (in.op == ADD) OSSZEAD(A, B, R); else KIVON(A, B, R);
+  if (in.op == ADD)
+    OSSZEAD(A, B, R);
+  else
+    KIVON(A, B, R);
   check_output(in.mismatch, in.ra, in.rb);
 
   const int ra = in.ra;
@@ -200,8 +203,8 @@ void additive(Input& in) {
     // No digit work: the result keeps its digits, with a new sign and HOSSZ.
     int h = search_down(r0, top);
     FUZZ_CHECK(R.JEGY == r0.JEGY, "digits written while the flag was raised");
-    FUZZ_CHECK(R.HOSSZ == h && R.ELOJEL == sign, "flag raised: HOSSZ %d sign %d, expected %d %d", int{R.HOSSZ},
-               int{R.ELOJEL}, h, int{sign});
+    FUZZ_CHECK(R.HOSSZ == h && R.ELOJEL == sign, "flag raised: HOSSZ %d sign %d, expected %d %d",
+               int{R.HOSSZ}, int{R.ELOJEL}, h, int{sign});
     check_counters(sum ? h : plusz, 0, "flag raised");
     FUZZ_CHECK(TULCSORDULT, "the flag was cleared");
   } else {
@@ -212,7 +215,8 @@ void additive(Input& in) {
     check_counters(sum ? h : plusz, 0, "counters");
     FUZZ_CHECK(TULCSORDULT == overflow, "flag %d, expected %d", int{TULCSORDULT}, int{overflow});
   }
-  FUZZ_CHECK(R.SZAMRENDSZER == (in.mismatch ? int{r0.SZAMRENDSZER} : ra), "result radix %d", int{R.SZAMRENDSZER});
+  FUZZ_CHECK(R.SZAMRENDSZER == (in.mismatch ? int{r0.SZAMRENDSZER} : ra), "result radix %d",
+             int{R.SZAMRENDSZER});
   if (&A != &R) check_operand(A, a0, "first operand");
   if (&B != &R && &B != &A) check_operand(B, b0, "second operand");
 }
@@ -244,7 +248,8 @@ void multiply(Input& in) {
     // The carry into column 256 from the digit products of columns 0..255.
     mpz_class low_columns = 0;
     for (int i = 0; overflow && i <= std::min(a, 255); ++i)
-      low_columns += a0.JEGY[i] * (vb % power(ra, static_cast<unsigned>(256 - i))) * power(ra, static_cast<unsigned>(i));
+      low_columns +=
+          a0.JEGY[i] * (vb % power(ra, static_cast<unsigned>(256 - i))) * power(ra, static_cast<unsigned>(i));
     const bool carry_at_256 = low_columns >= limit;
     const int last = !overflow ? a + b + 1 : carry_at_256 ? 255 : 256;
     long plusz = 0, szor = 0;
@@ -380,10 +385,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SZOR = in.szor0;
   switch (in.op) {
     case ADD:
-    case SUB: additive(in); break;
-    case MUL: multiply(in); break;
-    case DIV: divide(in); break;
-    case CMP: compare(in); break;
+    case SUB:
+      additive(in);
+      break;
+    case MUL:
+      multiply(in);
+      break;
+    case DIV:
+      divide(in);
+      break;
+    case CMP:
+      compare(in);
+      break;
   }
   TULCSORDULT = false;
   return 0;

@@ -166,9 +166,8 @@ TEST_P(KeyPress, EndsTheRunAndLeavesTheTerminalAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, KeyPress,
-                         ::testing::Values(Key{"Letter", "x"}, Key{"Enter", "\r"},
-                                           Key{"ArrowUp", "\x1b[A"}, Key{"F1", "\x1bOP"},
-                                           Key{"F5", "\x1b[15~"}),
+                         ::testing::Values(Key{"Letter", "x"}, Key{"Enter", "\r"}, Key{"ArrowUp", "\x1b[A"},
+                                           Key{"F1", "\x1bOP"}, Key{"F5", "\x1b[15~"}),
                          [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST_F(Terminal, ASignalWhileWaitingStillRestoresTheSettings) {
