@@ -80,8 +80,9 @@ void check_digits(unsigned bad) {
   if (bad != 0) platform::run_time_error(platform::range_error);
 }
 
-// The working radix as a plain number for the digit loops (2..256 by its type,
-// which every assignment to it checks).
+// The working radix as a plain number for the digit loops: 2..256, as the
+// operations assign it through the range check (before any operation has set
+// it, its start value 0 makes every digit loop end with the range error).
 unsigned radix() { return static_cast<unsigned>(static_cast<int>(SZAMRENDSZER)); }
 
 // X[FROM..TO] := 0 (nothing when FROM > TO).

@@ -79,15 +79,19 @@ void OSSZEAD(EGESZSZAM& A, EGESZSZAM& B, EGESZSZAM& OSSZEG);
 // PLUSZ := the larger operand's HOSSZ, SZOR := 0.
 void KIVON(EGESZSZAM& A, EGESZSZAM& B, EGESZSZAM& KULONBSEG);
 
-// SZORZAT := A * B. A and B may be one record. PLUSZ counts the digit
-// products, SZOR those plus 2 per column. A product of R^256 or more raises
-// TULCSORDULT and keeps its lowest 256 digits. Positions above the product's
-// columns keep what SZORZAT held.
+// SZORZAT := A * B. A and B may be one record; a SZORZAT that is a factor is
+// worked through a copy. PLUSZ counts the digit products, SZOR those plus 2 per
+// column (both stop at 32,767). A product of R^256 or more raises TULCSORDULT
+// and keeps its lowest 256 digits. Positions above the product's columns keep
+// what SZORZAT held.
 void SZOROZ(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& SZORZAT);
 
 // HANYADOS := A / B truncated toward zero, MARADEK := A - HANYADOS * B (the
-// sign of A, or POZ when zero). A and B may be one record; MARADEK may be A.
-// A zero divisor raises TULCSORDULT. PLUSZ and SZOR count the digit steps.
+// sign of A, or POZ when zero). A and B may be one record; MARADEK may be A;
+// any other sharing is worked through copies. A zero divisor raises
+// TULCSORDULT, and so does a quotient of R^256 or more (only a dividend of
+// HOSSZ 256 has one), which keeps its lowest 256 digits. PLUSZ and SZOR count
+// the digit steps (both stop at 32,767).
 void OSZT(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& HANYADOS, EGESZSZAM& MARADEK);
 
 }  // namespace aritunit

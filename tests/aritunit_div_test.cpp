@@ -3,6 +3,7 @@
 // the radix line, what the result records keep, shared records, and dividends
 // of HOSSZ 256.
 #include <string>
+#include <vector>
 
 #include "aritunit_private.hpp"
 #include "support.hpp"
@@ -251,6 +252,62 @@ TEST_F(Division, DividendOfHossz256) {
       EXPECT_TRUE(TULCSORDULT);
       mpz_class low = abs(quotient) % limit;
       EXPECT_TRUE(holds(q, quotient < 0 ? mpz_class(-low) : low));
+    }
+  }
+}
+
+// Named hard cases of the digit estimate, in radix 10 and radix 256. The
+// counters show which way each step went: + 4 and + 3 for every lowering by
+// the two-digit test, + 3(M + 1) and + 2(M + 1) for every product tried.
+TEST_F(Division, HardCasesOfTheDigitEstimate) {
+  struct Case {
+    const char* what;
+    int radix;
+    std::vector<int> a, b;  // most significant digit first
+    int plusz, szor;
+  } cases[] = {
+      {"estimates two too large, lowered twice by the two-digit test", 10, {4, 0, 0, 8}, {5, 9}, 36, 40},
+      {"an estimate one too large that only the comparison rejects", 10, {1, 3, 4, 8, 0, 0, 4}, {1, 0, 0, 6},
+       63, 102},
+      {"lowered once by the test and once by the comparison", 10, {5, 4, 5, 4, 1, 2}, {6, 8, 8}, 55, 59},
+      {"window top digit equal to the divisor's: digits R - 1", 10, {1, 4, 1, 6, 5}, {7, 1}, 34, 34},
+      {"window top digit equal to the divisor's, R - 1 then lowered", 10, {4, 0, 4, 9, 1, 1, 5}, {3, 4, 0, 8},
+       64, 102},
+      {"divisor top digit R / 2: already scaled", 10, {8, 9, 8, 4}, {5, 9}, 27, 28},
+      {"quotient digits all R - 1", 10, {5, 9, 5, 0}, {6, 0}, 24, 24},
+      {"estimate two too large, lowered twice by the two-digit test", 256, {245, 53, 254}, {128, 255}, 22, 24},
+      {"an estimate one too large that only the comparison rejects", 256, {1, 127, 254, 255, 255, 128, 0},
+       {1, 129, 129, 127}, 63, 102},
+      {"lowered once by the test and once by the comparison", 256, {1, 233, 68, 254, 127, 254, 127},
+       {128, 254, 127, 176}, 66, 70},
+      {"window top digit equal to the divisor's: digit R - 1", 256, {254, 127, 128, 0, 80, 254, 254},
+       {1, 0, 129, 0}, 63, 102},
+      {"window top digit equal to the divisor's, R - 1 then lowered", 256, {254, 0, 0, 128, 84}, {254, 255, 1},
+       37, 37},
+      {"divisor top digit R / 2: already scaled", 256, {1, 127, 1, 128, 255}, {128, 1, 129, 30}, 28, 28},
+      {"quotient digits all R - 1", 256, {1, 254, 254, 128}, {1, 255}, 26, 47},
+      {"one-digit divisor", 256, {255, 255, 255, 255}, {255}, 20, 20},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.what) + ", radix " + std::to_string(c.radix));
+    for (int sa : {0, 1}) {
+      for (int sb : {0, 1}) {
+        EGESZSZAM a{}, b{};
+        a.SZAMRENDSZER = b.SZAMRENDSZER = c.radix;
+        a.HOSSZ = static_cast<int>(c.a.size()) - 1;
+        b.HOSSZ = static_cast<int>(c.b.size()) - 1;
+        for (int i = 0; i <= a.HOSSZ; ++i) a.JEGY[a.HOSSZ - i] = c.a[i];
+        for (int i = 0; i <= b.HOSSZ; ++i) b.JEGY[b.HOSSZ - i] = c.b[i];
+        a.ELOJEL = sa ? NEG : POZ;
+        b.ELOJEL = sb ? NEG : POZ;
+        EGESZSZAM q = test::junk_record(c.radix, 1), m = test::junk_record(c.radix, 2);
+        OSZT(a, b, q, m);
+        mpz_class quotient = test::value(a) / test::value(b);
+        EXPECT_TRUE(holds(q, quotient));
+        EXPECT_TRUE(holds(m, test::value(a) - quotient * test::value(b)));
+        EXPECT_EQ(PLUSZ, c.plusz);
+        EXPECT_EQ(SZOR, c.szor);
+      }
     }
   }
 }
