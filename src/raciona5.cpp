@@ -217,12 +217,12 @@ void HOSSZUSZOROZ(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& C, EGESZSZA
     KIVON(SZ1, S1, SZ2);
     KIVON(SZ2, S2, S3);
   } else {
-    // The half-sums' product reached R^256 and does not fit in one integer
-    // (their subtraction would have lost the top digit). Form the middle term
-    // from its two products instead; their sum may carry past position 255.
+    // The half-sums' product reached R^256 and does not fit in one integer.
+    // Form the middle term from its two products instead; their sum (below
+    // 2 R^256) may carry past position 255, and the carry is kept for N2.
     TULCSORDULT = false;
     FELEZ(A, K, SZ1, SZ2);
-    SZOROZ(SZ1, N2, S3);  // a0 b1
+    SZOROZ(SZ1, N2, S3);   // a0 b1
     SZOROZ(SZ2, N1, SZ1);  // a1 b0
     OSSZEAD(S3, SZ1, S3);
     if (TULCSORDULT) {

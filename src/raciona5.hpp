@@ -44,12 +44,16 @@ bool EGYENLO(const EGESZSZAM& A, const EGESZSZAM& B);
 
 // OSZTO := gcd(A, B) by Euclid's algorithm, A1 := A / OSZTO, B1 := B / OSZTO
 // (plain copies of A and B when |OSZTO| is 1). A and B may be one record;
-// OSZTO, A1 and B1 are distinct from them and from one another.
+// OSZTO, A1 and B1 are distinct from them and from one another. With
+// TULCSORDULT raised on entry it returns at once, leaving all three.
 void LNKO(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& OSZTO, EGESZSZAM& A1, EGESZSZAM& B1);
 
 // OSSZEG := A + B over the common denominator, not reduced. Any of the three
 // may be one record. A numerator or denominator longer than 256 digits makes
-// both lose the same number of low digits and raises KEREKITES.
+// both lose the same number of low digits and raises KEREKITES. TULCSORDULT is
+// clear on return, except when there is no sum to give: a zero denominator, the
+// flag raised on entry, or a cut that would leave the denominator no digit
+// (then OSSZEG keeps what it held and the flag is raised).
 void TORTOSSZEAD(const TORT& A, const TORT& B, TORT& OSSZEG);
 
 }  // namespace raciona5

@@ -25,8 +25,9 @@ void EGYSZERUSIT(const EGESZSZAM& A, const EGESZSZAM& B, const EGESZSZAM& C, con
 // (D:C) := A * B exactly, for factors of up to 256 digits (HOSSZ at most 255),
 // by Karatsuba's method split at R^128. C and D are distinct from each other and
 // from A and B. Both take A's radix and the product's sign (a zero half may be
-// POZ); positions above a half's HOSSZ keep what the record held. Sets
-// PONTOSSAG to 255; with TULCSORDULT raised on entry it does nothing else.
+// POZ); positions above the digits written (above 255 for a full-width C) keep
+// what the records held. Sets PONTOSSAG to 255; with TULCSORDULT raised on
+// entry it does nothing else, and it leaves the flag clear otherwise.
 void HOSSZUSZOROZ(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& C, EGESZSZAM& D);
 
 }  // namespace raciona5

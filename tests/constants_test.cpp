@@ -29,9 +29,10 @@ TEST_F(ConstantTable, BuiltSilentlyWithEveryConstantAsInTheTable) {
   struct Integer {
     const EGESZSZAM& x;
     const char* digits;
-  } integers[] = {{HAT, "6"},      {HUSZONNEGY, "24"}, {NYOLC, "8"},  {NEGY, "4"},
-                  {OTVENHET, "57"}, {KETSZAZHARMINCKILENC, "239"},  {HUSZ, "20"},
-                  {HET, "7"},      {HAROM, "3"},       {HETVENKILENC, "79"}};
+  } integers[] = {{HAT, "6"},          {HUSZONNEGY, "24"}, {NYOLC, "8"},
+                  {NEGY, "4"},         {OTVENHET, "57"},   {KETSZAZHARMINCKILENC, "239"},
+                  {HUSZ, "20"},        {HET, "7"},         {HAROM, "3"},
+                  {HETVENKILENC, "79"}};
   for (const Integer& c : integers) EXPECT_EQ(digits_of(c.x), c.digits);
 
   struct Fraction {

@@ -67,8 +67,8 @@ void check_cut(const Double& num, const Double& den) {
   EXPECT_EQ(test::value(out.NEVEZO), d_cut);
   EXPECT_EQ(out.NEVEZO.ELOJEL, POZ);
   EXPECT_EQ(numerator_larger ? out.SZAMLALO.HOSSZ : out.NEVEZO.HOSSZ, 255);
-  EXPECT_TRUE(test::normal(out.SZAMLALO));
-  EXPECT_TRUE(test::normal(out.NEVEZO));
+  EXPECT_TRUE(test::normal_form(out.SZAMLALO));
+  EXPECT_TRUE(test::normal_form(out.NEVEZO));
   EXPECT_EQ(out.SZAMLALO.SZAMRENDSZER, radix);
   EXPECT_EQ(out.NEVEZO.SZAMRENDSZER, radix);
 }

@@ -17,7 +17,8 @@ struct Result {
 // LNKO into records filled with junk, so a result that is not written shows.
 Result lnko(const EGESZSZAM& a, const EGESZSZAM& b) {
   test::Random junk;
-  Result r{junk.integer(a.SZAMRENDSZER, 40), junk.integer(a.SZAMRENDSZER, 41), junk.integer(a.SZAMRENDSZER, 42)};
+  Result r{junk.integer(a.SZAMRENDSZER, 40), junk.integer(a.SZAMRENDSZER, 41),
+           junk.integer(a.SZAMRENDSZER, 42)};
   LNKO(a, b, r.oszto, r.a1, r.b1);
   return r;
 }
@@ -27,8 +28,8 @@ TEST_F(Gcd, NamedCasesWithTheirSigns) {
     long a, b, oszto, a1, b1;
     bool overflow;
   } cases[] = {
-      {12, 18, 6, 2, 3, false}, {7, 7, 7, 1, 1, false},    {8, 15, 1, 8, 15, false},
-      {0, 5, 5, 0, 1, false},   {5, 0, 5, 1, 0, false},    {0, 1, 1, 0, 1, false},
+      {12, 18, 6, 2, 3, false},  {7, 7, 7, 1, 1, false},    {8, 15, 1, 8, 15, false},
+      {0, 5, 5, 0, 1, false},    {5, 0, 5, 1, 0, false},    {0, 1, 1, 0, 1, false},
       {-6, 4, -2, 3, -2, false}, {-3, 2, -1, -3, 2, false}, {0, 0, 0, 0, 0, true},
   };
   for (const Case& c : cases) {
@@ -86,8 +87,8 @@ TEST_F(Gcd, CofactorsMultiplyBackAgainstGmp) {
       mpz_class a = test::value(rnd.integer(radix, rnd.uniform(0, 254 - hg))) * test::value(g);
       mpz_class b = test::value(rnd.integer(radix, rnd.uniform(0, 254 - hg))) * test::value(g);
       if (a == 0 && b == 0) continue;
-      SCOPED_TRACE("radix " + std::to_string(radix) + " a " + a.get_str() + " b " + b.get_str() +
-                   " seed " + std::to_string(rnd.seed()));
+      SCOPED_TRACE("radix " + std::to_string(radix) + " a " + a.get_str() + " b " + b.get_str() + " seed " +
+                   std::to_string(rnd.seed()));
       Result r = lnko(test::from_mpz(a, radix), test::from_mpz(b, radix));
       mpz_class gcd_ab = gcd(a, b);
       mpz_class oszto = test::value(r.oszto);
@@ -95,7 +96,7 @@ TEST_F(Gcd, CofactorsMultiplyBackAgainstGmp) {
       mpz_class unit = gcd_ab == 1 ? 1 : oszto;  // a divisor of -1 gives plain copies too
       EXPECT_EQ(test::value(r.a1) * unit, a);
       EXPECT_EQ(test::value(r.b1) * unit, b);
-      EXPECT_TRUE(test::normal(r.a1) && test::normal(r.b1) && test::normal(r.oszto));
+      EXPECT_TRUE(test::normal_form(r.a1) && test::normal_form(r.b1) && test::normal_form(r.oszto));
       EXPECT_FALSE(TULCSORDULT);
     }
   }

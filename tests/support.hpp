@@ -123,9 +123,6 @@ inline mpz_class double_value(const EGESZSZAM& low, const EGESZSZAM& high) {
   return neg ? mpz_class(-m) : m;
 }
 
-// True when x is in normal form: its top digit is not zero unless HOSSZ is 0.
-inline bool normal(const EGESZSZAM& x) { return x.HOSSZ == 0 || x.JEGY[x.HOSSZ] != 0; }
-
 // The fraction num/den in `radix`, both fields in normal form.
 inline raciona5::TORT fraction(const mpz_class& num, const mpz_class& den, int radix) {
   return raciona5::TORT{from_mpz(num, radix), from_mpz(den, radix)};
