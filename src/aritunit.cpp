@@ -544,7 +544,9 @@ namespace {
 
 // The working remainder: one position wider than a record, so that a dividend
 // of HOSSZ 256 still has room for the extra top digit that scaling adds.
-// HOSSZ is the top position of the current window.
+// HOSSZ is the top position of the current window. The scaled divisor is kept
+// the same way: its digits and top position are all the steps read of it, and
+// a bare string costs no whole-record copy.
 struct MUNKA {
   int HOSSZ;
   std::uint8_t JEGY[258];
@@ -554,27 +556,27 @@ struct MUNKA {
 // position more than A (its top digit may be 0); NB := B * NORM, as long as B,
 // its top digit now at least R div 2. SZOR counts 3 per digit scaled.
 // by_radix is the division's reciprocal of the working radix.
-void NORMALAS(const EGESZSZAM& A, const EGESZSZAM& B, MUNKA& NA, EGESZSZAM& NB, unsigned& NORM,
+void NORMALAS(const EGESZSZAM& A, const EGESZSZAM& B, MUNKA& NA, MUNKA& NB, unsigned& NORM,
               const DigitReciprocal& by_radix) {
   const unsigned R = radix();
   const int HA = A.HOSSZ;  // 0..256: positions 0..257 of NA
   const std::uint8_t* a = A.JEGY.data();
-  NB = B;
-  NORM = R / (unsigned{NB.JEGY.data()[NB.HOSSZ]} + 1);
+  const std::uint8_t* b = B.JEGY.data();
+  NB.HOSSZ = B.HOSSZ;
+  NORM = R / (unsigned{b[NB.HOSSZ]} + 1);
   if (NORM > 1) {
     multiply_by_digit(a, HA + 1, NORM, NA.JEGY, R, by_radix);
     check_digits(any_digit_out_of_radix(NA.JEGY, HA + 2, R));  // a digit of A out of the radix shows here
     NA.HOSSZ = HA + 1;
     platform::saturating_add(SZOR, 3 * (NA.HOSSZ + 1));
     // The product's top digit is 0: NORM was chosen so that NB keeps its length.
-    std::uint8_t scaled[258];
-    multiply_by_digit(B.JEGY.data(), NB.HOSSZ + 1, NORM, scaled, R, by_radix);
-    std::memcpy(NB.JEGY.data(), scaled, static_cast<std::size_t>(NB.HOSSZ) + 1);
+    multiply_by_digit(b, NB.HOSSZ + 1, NORM, NB.JEGY, R, by_radix);
     platform::saturating_add(SZOR, 3 * (NB.HOSSZ + 1));
   } else {
     std::memcpy(NA.JEGY, a, static_cast<std::size_t>(HA) + 1);
     NA.JEGY[HA + 1] = 0;
     NA.HOSSZ = HA + 1;
+    std::memcpy(NB.JEGY, b, static_cast<std::size_t>(NB.HOSSZ) + 1);
   }
 }
 
@@ -583,7 +585,7 @@ void NORMALAS(const EGESZSZAM& A, const EGESZSZAM& B, MUNKA& NA, EGESZSZAM& NB, 
 // minus H * OSZTO left in its place, OSZTANDO.HOSSZ lowered by one. Expects the
 // window below R * OSZTO and OSZTO's top digit at least R div 2. by_radix is
 // the division's reciprocal of the working radix.
-void EGYJEGYOSZTAS(MUNKA& OSZTANDO, const EGESZSZAM& OSZTO, std::uint8_t& H,
+void EGYJEGYOSZTAS(MUNKA& OSZTANDO, const MUNKA& OSZTO, std::uint8_t& H,
                    const DigitReciprocal& by_radix) {
   const int N = OSZTANDO.HOSSZ;
   const int M = OSZTO.HOSSZ;
@@ -591,7 +593,7 @@ void EGYJEGYOSZTAS(MUNKA& OSZTANDO, const EGESZSZAM& OSZTO, std::uint8_t& H,
   // U[0..M+1] is the window, positions N - M - 1 .. N: OSZT runs a step only
   // for N from M + 1 up to 257, so the window lies inside OSZTANDO.JEGY.
   std::uint8_t* U = OSZTANDO.JEGY + (N - M - 1);
-  const std::uint8_t* V = OSZTO.JEGY.data();
+  const std::uint8_t* V = OSZTO.JEGY;
 
   // D3: estimate from the window's top two digits and the divisor's top digit;
   // a top digit equal to the divisor's gives R - 1 at once.
@@ -667,8 +669,7 @@ void divide(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& HANYADOS, EGESZSZ
   const ELOJELTIPUS sign_b = B.ELOJEL;
   const int HA = A.HOSSZ;
   const int HB = B.HOSSZ;
-  MUNKA U;
-  EGESZSZAM SEGED;
+  MUNKA U, SEGED;
   unsigned NORM;
   const DigitReciprocal by_radix(radix());  // once per division, for every digit product
   NORMALAS(A, B, U, SEGED, NORM, by_radix);
