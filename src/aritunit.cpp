@@ -481,12 +481,14 @@ void multiply_columns(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& SZORZAT
   }
   if (2 * half <= top) D = form(top, D);  // an odd number of columns
   if (half > 0) {
-    // The lower chain's carry (below 2^25, so at most 25 digits) goes into
-    // digits half..top: its digits that reach there as one addition; its
+    // The lower chain's carry (below 2^25, so at most `width` digits) goes
+    // into digits half..top: its digits that reach there as one addition; its
     // remaining part, and the addition's carry out of top, join D.
+    int width = 0;
+    for (std::uint64_t reach = 1; reach < (std::uint64_t{1} << 25); reach *= R) ++width;
     const int n = top - half + 1;
     std::uint8_t carry_digits[256] = {};
-    for (int i = 0; i < n && i < 25; ++i) {
+    for (int i = 0; i < n && i < width; ++i) {
       const unsigned q = by_radix.divide(lower);
       carry_digits[i] = static_cast<std::uint8_t>(lower - std::uint64_t{q} * R);
       lower = q;
