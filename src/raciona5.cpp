@@ -78,6 +78,13 @@ void LNKO(const EGESZSZAM& A, const EGESZSZAM& B, EGESZSZAM& OSZTO, EGESZSZAM& A
   // With the flag raised a division writes no remainder, so Euclid's loop
   // could never end: leave the results as they are.
   if (TULCSORDULT) return;
+  // A and B are read again after the results are written: when a result record
+  // is one of them, work from copies of the operands.
+  if (&OSZTO == &A || &OSZTO == &B || &A1 == &A || &A1 == &B || &B1 == &A || &B1 == &B) {
+    const EGESZSZAM A_MASOLAT = A, B_MASOLAT = B;
+    LNKO(A_MASOLAT, B_MASOLAT, OSZTO, A1, B1);
+    return;
+  }
   EGESZSZAM HANYADOS{};  // quotients of the loop and remainders of the end: thrown away
   EGESZSZAM MARADEK{};
   A1 = A;
