@@ -21,25 +21,6 @@ EGESZSZAM random_integer(std::mt19937_64& gen, int radix, int hossz, int top_max
   return x;
 }
 
-mpz_class to_mpz(const EGESZSZAM& x) {
-  mpz_class v = 0;
-  for (int i = x.HOSSZ; i >= 0; --i) v = v * int{x.SZAMRENDSZER} + x.JEGY[i];
-  return x.ELOJEL == aritunit::NEG ? mpz_class(-v) : v;
-}
-
-EGESZSZAM from_mpz(const mpz_class& v, int radix) {
-  EGESZSZAM x{};
-  x.SZAMRENDSZER = radix;
-  x.ELOJEL = v < 0 ? aritunit::NEG : aritunit::POZ;
-  mpz_class m = abs(v);
-  int i = 0;
-  while (m != 0) {
-    x.JEGY[i++] = static_cast<int>(mpz_tdiv_q_ui(m.get_mpz_t(), m.get_mpz_t(), radix));
-  }
-  x.HOSSZ = i == 0 ? 0 : i - 1;
-  return x;
-}
-
 mpz_class with_room(unsigned long bits) {
   mpz_class v;
   mpz_realloc2(v.get_mpz_t(), bits);

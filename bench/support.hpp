@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "aritunit.hpp"
+#include "oracle.hpp"
 
 namespace bench {
 
@@ -34,11 +35,9 @@ std::mt19937_64 generator(const std::string& operation, int radix);
 // Positions above HOSSZ are zero.
 EGESZSZAM random_integer(std::mt19937_64& gen, int radix, int hossz, int top_max);
 
-// The value of x: digits 0..HOSSZ by Horner's rule, and the sign.
-mpz_class to_mpz(const EGESZSZAM& x);
-
-// v in normal form in `radix`; |v| must be below radix^256.
-EGESZSZAM from_mpz(const mpz_class& v, int radix);
+// Conversions to and from GMP's integers, shared with the tests.
+using test::from_mpz;
+inline mpz_class to_mpz(const EGESZSZAM& x) { return test::value(x); }
 
 // An mpz with room for `bits`, so that GMP does not reallocate while timed.
 mpz_class with_room(unsigned long bits = 8 * 1200);

@@ -17,6 +17,7 @@
 #include <sys/wait.h>
 
 #include "aritunit.hpp"
+#include "oracle.hpp"
 #include "raciona5.hpp"
 
 namespace test {
@@ -45,29 +46,6 @@ inline EGESZSZAM make(int radix, std::initializer_list<int> digits_msb_first,
   int i = n - 1;
   for (int d : digits_msb_first) x.JEGY[i--] = d;
   for (int p = n; p <= 256; ++p) x.JEGY[p] = junk % radix;
-  return x;
-}
-
-// The value of x as GMP sees it: digits 0..HOSSZ by Horner's rule, and the sign.
-inline mpz_class value(const EGESZSZAM& x) {
-  mpz_class v = 0;
-  for (int i = x.HOSSZ; i >= 0; --i) v = v * int{x.SZAMRENDSZER} + x.JEGY[i];
-  return x.ELOJEL == aritunit::NEG ? mpz_class(-v) : v;
-}
-
-// v in normal form in `radix` (at most 257 digits), positions above HOSSZ zero.
-inline EGESZSZAM from_mpz(const mpz_class& v, int radix) {
-  EGESZSZAM x{};
-  x.SZAMRENDSZER = radix;
-  x.ELOJEL = v < 0 ? aritunit::NEG : aritunit::POZ;
-  mpz_class m = abs(v);
-  int i = 0;
-  while (m != 0) {
-    mpz_class d = m % radix;
-    x.JEGY[i++] = static_cast<int>(d.get_si());
-    m /= radix;
-  }
-  x.HOSSZ = i == 0 ? 0 : i - 1;
   return x;
 }
 
@@ -105,13 +83,6 @@ inline EGESZSZAM junk_record(int radix, int junk) {
   x.HOSSZ = 7;
   for (int i = 0; i <= 256; ++i) x.JEGY[i] = junk % radix;
   return x;
-}
-
-// R^n as an mpz.
-inline mpz_class power(int radix, unsigned n) {
-  mpz_class p;
-  mpz_ui_pow_ui(p.get_mpz_t(), static_cast<unsigned long>(radix), n);
-  return p;
 }
 
 // The value of the double-length value (high:low), |high| * R^256 + |low|,
