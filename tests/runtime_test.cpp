@@ -39,6 +39,15 @@ TEST(RuntimeErrorReport, TheFailingAddressLiesInTheProgramAndIsTheFirstTraceLine
   EXPECT_NE(m[1], "00000000");
 }
 
+TEST(RuntimeErrorReport, TheFailingAddressNamesTheCodeThatFailed) {
+  test::Process p = test::run(std::string(RUNTIME_PROBE) + " digit");
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(p.output, m, std::regex("at \\$([0-9A-F]{8})")));
+  test::Process where = test::run("addr2line -f -e " + std::string(RUNTIME_PROBE) + " 0x" + m[1].str());
+  if (where.status != 0) GTEST_SKIP() << "no addr2line here";
+  EXPECT_EQ(where.output.substr(0, 5), "main\n");  // the check is inlined into the probe's main
+}
+
 TEST(RuntimeChecks, NoViolationRunsOn) {
   test::Process p = test::run(std::string(RUNTIME_PROBE) + " none");
   EXPECT_EQ(p.status, 0);

@@ -1,8 +1,9 @@
 // The run-time error report: the failing code address and a back-trace, as
-// offsets into the program image, on standard output; then the process ends
+// the program's link-time addresses, on standard output; then the process ends
 // with the error number as its exit status.
 #include "platform/runtime.hpp"
 
+#include <link.h>
 #include <unistd.h>
 #include <unwind.h>
 
@@ -38,11 +39,18 @@ bool in_image(std::uintptr_t pc) {
          pc < reinterpret_cast<std::uintptr_t>(etext);
 }
 
-// The offset of a return address into the image, stepped back by one byte so
-// that it names the calling instruction rather than the one after it.
-unsigned long offset(std::uintptr_t pc) {
-  return static_cast<unsigned long>(pc - 1 - reinterpret_cast<std::uintptr_t>(__executable_start)) &
-         0xFFFFFFFFUL;
+// The main program's load bias: where it was loaded minus where it was linked
+// (the load address for a position-independent program, 0 for one that is not).
+int first_object(struct dl_phdr_info* info, std::size_t, void* bias) {
+  *static_cast<std::uintptr_t*>(bias) = info->dlpi_addr;
+  return 1;  // the first object listed is the program itself
+}
+
+// A return address as the program's own link-time address, which is what
+// `addr2line -e PROGRAM` takes, stepped back by one byte so that it names the
+// calling instruction rather than the one after it.
+unsigned long link_address(std::uintptr_t pc, std::uintptr_t bias) {
+  return static_cast<unsigned long>(pc - 1 - bias) & 0xFFFFFFFFUL;
 }
 
 }  // namespace
@@ -52,6 +60,8 @@ unsigned long offset(std::uintptr_t pc) {
   _Unwind_Backtrace(collect, &t);
   // Frame 0 is this function; frame 1 is the check that failed, inlined into
   // the code that called it, which is the address the error is reported at.
+  std::uintptr_t bias = 0;
+  dl_iterate_phdr(first_object, &bias);
   char buf[64 + 16 * max_frames];
   int len = 0;
   bool first = true;
@@ -59,10 +69,10 @@ unsigned long offset(std::uintptr_t pc) {
     if (!in_image(t.pc[i])) continue;
     if (first) {
       len += std::snprintf(buf + len, sizeof buf - len, "Runtime error %d at $%08lX\n", code,
-                           offset(t.pc[i]));
+                           link_address(t.pc[i], bias));
       first = false;
     }
-    len += std::snprintf(buf + len, sizeof buf - len, "  $%08lX\n", offset(t.pc[i]));
+    len += std::snprintf(buf + len, sizeof buf - len, "  $%08lX\n", link_address(t.pc[i], bias));
   }
   if (first) len += std::snprintf(buf + len, sizeof buf - len, "Runtime error %d at $%08lX\n", code, 0UL);
   len += std::snprintf(buf + len, sizeof buf - len, "\n");

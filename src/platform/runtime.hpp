@@ -9,7 +9,8 @@
 //   <empty line>
 //
 // and the exit status is the error number (201 for a value out of its range,
-// 215 for an arithmetic overflow). Addresses are offsets into the program image.
+// 215 for an arithmetic overflow). Addresses are the program's link-time code
+// addresses, as `addr2line -e PROGRAM` takes them.
 #pragma once
 
 #include <cstddef>
