@@ -434,10 +434,10 @@ bool multiply_subtract(std::uint8_t* u, const std::uint8_t* v, int n, unsigned f
   // digits and the high digits of the positions below.
   auto reduce = [&](__m128i window, __m128i low, __m128i high_below, __m128i& rd, __m128i& cd) {
     const __m128i d = _mm_sub_epi16(_mm_sub_epi16(window, low), high_below);
-    const __m128i below_0 = _mm_cmpgt_epi16(zero, d);     // -1 where d < 0
-    const __m128i below_R = _mm_cmpgt_epi16(minus_R, d);  // -1 where d < -R
-    rd = _mm_add_epi16(d, _mm_add_epi16(_mm_and_si128(below_0, R16), _mm_and_si128(below_R, R16)));
-    cd = _mm_sub_epi16(zero, _mm_add_epi16(below_0, below_R));
+    // -(d < 0) - (d < -R), which is d div R
+    const __m128i quotient = _mm_add_epi16(_mm_cmpgt_epi16(zero, d), _mm_cmpgt_epi16(minus_R, d));
+    rd = _mm_sub_epi16(d, _mm_mullo_epi16(quotient, R16));
+    cd = _mm_sub_epi16(zero, quotient);
   };
   __m128i previous_high = zero;  // f * v[i-8..i-1] div R
   for (; i + 16 <= n; i += 16) {
@@ -690,7 +690,7 @@ void EGYJEGYOSZTAS(MUNKA& OSZTANDO, const MUNKA& OSZTO, std::uint8_t& H,
 
   // D4: subtract Q * OSZTO from the window at once; while that borrows out of
   // the window's top (Q * OSZTO does not fit), lower Q and add OSZTO back.
-  // Each Q tried counts its product as one formed, as before the subtraction.
+  // Each Q tried counts as one product formed.
   const unsigned q_radix = static_cast<unsigned>(R);
   bool borrowed = multiply_subtract(U, V, M + 1, static_cast<unsigned>(Q), q_radix, by_radix);
   for (;;) {
