@@ -399,6 +399,76 @@ void multiply_by_digit(const std::uint8_t* v, int n, unsigned f, std::uint8_t* p
   p[n] = static_cast<std::uint8_t>(high[n] + carry);  // high[n] <= R - 2
 }
 
+// u[0..n] := u[0..n] - f * v[0..n-1] in radix R for a digit f, in one pass
+// over the digit products and one borrow chain; returns true when the product
+// exceeds u[0..n], the digits then holding the difference plus R^(n+1).
+// First, per position i, d = u[i] - (f * v[i] mod R) - (f * v[i-1] div R),
+// from -(2R - 3) to R - 1, is split into r[i] = d mod R and c[i+1] = -(d div R)
+// (0, 1 or 2); then r - c (c moved up one position) is one subtraction with a
+// borrow of 0 or 1, as -2 - 1 never reaches below -R (R = 2 has c at most 1).
+// With SSE2 sixteen positions at a time in two halves of 16-bit lanes, the
+// carry digits of the positions below shifted in from a register; the loop
+// after it does the rest. Compiled also for AVX2 (VEX encoding, fewer register
+// copies); the loader picks one.
+__attribute__((target_clones("avx2", "default")))
+bool multiply_subtract(std::uint8_t* u, const std::uint8_t* v, int n, unsigned f, unsigned R,
+                       const DigitReciprocal& by_radix) {
+  std::uint8_t r[258 + 16], c[259 + 16];
+  c[0] = 0;
+  int i = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i f16 = _mm_set1_epi16(static_cast<short>(f));
+  const __m128i R16 = _mm_set1_epi16(static_cast<short>(R));
+  const __m128i minus_R = _mm_set1_epi16(static_cast<short>(-static_cast<int>(R)));
+  const __m128i m = _mm_set1_epi16(static_cast<short>(by_radix.m));
+  const __m128i inc = _mm_set1_epi16(static_cast<short>(by_radix.inc));
+  const __m128i k = _mm_cvtsi32_si128(static_cast<int>(by_radix.k));
+  // f * v[j] div R (high) and mod R (low) in eight 16-bit lanes.
+  auto split = [&](__m128i digits, __m128i& high, __m128i& low) {
+    const __m128i t = _mm_mullo_epi16(digits, f16);
+    high = _mm_srl_epi16(_mm_mulhi_epu16(_mm_add_epi16(t, inc), m), k);
+    low = _mm_sub_epi16(t, _mm_mullo_epi16(high, R16));
+  };
+  // d as r (d mod R) and c (-(d div R)) from the window's digits, the low
+  // digits and the high digits of the positions below.
+  auto reduce = [&](__m128i window, __m128i low, __m128i high_below, __m128i& rd, __m128i& cd) {
+    const __m128i d = _mm_sub_epi16(_mm_sub_epi16(window, low), high_below);
+    // -(d < 0) - (d < -R), which is d div R
+    const __m128i quotient = _mm_add_epi16(_mm_cmpgt_epi16(zero, d), _mm_cmpgt_epi16(minus_R, d));
+    rd = _mm_sub_epi16(d, _mm_mullo_epi16(quotient, R16));
+    cd = _mm_sub_epi16(zero, quotient);
+  };
+  __m128i previous_high = zero;  // f * v[i-8..i-1] div R
+  for (; i + 16 <= n; i += 16) {
+    const __m128i digits = _mm_loadu_si128(reinterpret_cast<const __m128i*>(v + i));
+    const __m128i window = _mm_loadu_si128(reinterpret_cast<const __m128i*>(u + i));
+    __m128i h0, l0, h1, l1, r0, c0, r1, c1;
+    split(_mm_unpacklo_epi8(digits, zero), h0, l0);
+    split(_mm_unpackhi_epi8(digits, zero), h1, l1);
+    reduce(_mm_unpacklo_epi8(window, zero), l0, _mm_or_si128(_mm_slli_si128(h0, 2), _mm_srli_si128(previous_high, 14)),
+           r0, c0);
+    reduce(_mm_unpackhi_epi8(window, zero), l1, _mm_or_si128(_mm_slli_si128(h1, 2), _mm_srli_si128(h0, 14)), r1, c1);
+    previous_high = h1;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(r + i), _mm_packus_epi16(r0, r1));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(c + i + 1), _mm_packus_epi16(c0, c1));
+  }
+#endif
+  unsigned high_below = i > 0 ? by_radix.divide(static_cast<std::uint16_t>(f * v[i - 1])) : 0;
+  for (; i <= n; ++i) {
+    const auto t = static_cast<std::uint16_t>(i < n ? f * v[i] : 0);
+    const unsigned high = by_radix.divide(t);
+    int d = int{u[i]} - static_cast<int>(t - high * R) - static_cast<int>(high_below);
+    high_below = high;
+    const int carry = (d < 0) + (d < -static_cast<int>(R));
+    d += carry * static_cast<int>(R);
+    r[i] = static_cast<std::uint8_t>(d);
+    c[i + 1] = static_cast<std::uint8_t>(carry);
+  }
+  const unsigned borrow = subtract_digits(r, c, u, n + 1, R, 0);
+  return (borrow | c[n + 1]) != 0;
+}
+
 // column[K] := the sum of a[I] * b[K - I] over the terms of column K, for K
 // from 0 to `highest`, given a16[I] = a[I] and b_reversed[pad + J] = b[HB - J],
 // both zero elsewhere (a16 for 32 places past HA, b_reversed for `pad` places
@@ -618,23 +688,26 @@ void EGYJEGYOSZTAS(MUNKA& OSZTANDO, const MUNKA& OSZTO, std::uint8_t& H,
     }
   }
 
-  // D4: form Q * OSZTO and compare it with the window; while it does not fit,
-  // lower Q (in place of Knuth's D5 and D6, which subtract and add back).
+  // D4: subtract Q * OSZTO from the window at once; while that borrows out of
+  // the window's top (Q * OSZTO does not fit), lower Q and add OSZTO back.
+  // Each Q tried counts as one product formed.
   const unsigned q_radix = static_cast<unsigned>(R);
-  std::uint8_t SEGED[258];  // positions 0..M+1, M at most 256
+  bool borrowed = multiply_subtract(U, V, M + 1, static_cast<unsigned>(Q), q_radix, by_radix);
   for (;;) {
-    multiply_by_digit(V, M + 1, static_cast<unsigned>(Q), SEGED, q_radix, by_radix);
     platform::saturating_add(SZOR, 3 * (M + 1));
     platform::saturating_add(PLUSZ, 2 * (M + 1));
-    int I = M + 1;
-    while (I > 0 && U[I] == SEGED[I]) --I;
-    if (U[I] >= SEGED[I]) break;  // NAGY: the digit fits
+    if (!borrowed) break;  // NAGY: the digit fits
     --Q;
+    // The window holds the difference plus R^(M+2): adding OSZTO back carries
+    // out of the top exactly when the difference becomes non-negative.
+    const unsigned carry = add_digits(U, V, U, M + 1, q_radix, 0);
+    const unsigned top = U[M + 1] + carry;
+    borrowed = top < q_radix;
+    U[M + 1] = static_cast<std::uint8_t>(borrowed ? top : top - q_radix);
   }
   H = static_cast<std::uint8_t>(Q);
 
-  // D4: subtract; no borrow leaves the window, whose top digit becomes 0.
-  subtract_digits(U, SEGED, U, M + 2, q_radix, 0);
+  // No borrow left the window, whose top digit is now 0.
   check_digits(any_digit_out_of_radix(U, M + 2, q_radix));
   platform::saturating_add(PLUSZ, M + 2);
   OSZTANDO.HOSSZ = N - 1;
